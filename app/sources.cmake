@@ -1,0 +1,10 @@
+# Portable computations of the shell (view, zoom, picking rules, sizing): part of the core.
+set(APP_CORE_SOURCES
+)
+# The Win32 shell: windows, menus, messages, dialogs. APP_ENTRY_SOURCES only go into Orbily.exe.
+set(APP_SHELL_SOURCES
+)
+set(APP_ENTRY_SOURCES
+    ${CMAKE_SOURCE_DIR}/app/main.cpp
+    ${CMAKE_SOURCE_DIR}/app/runtime.cpp
+)

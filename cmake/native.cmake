@@ -1,0 +1,38 @@
+# Native build: the core with libm maths, the Cairo back end, orbily-render, tests, benchmarks.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
+find_package(GTest REQUIRED)
+find_package(benchmark REQUIRED)
+find_package(Threads REQUIRED)
+enable_testing()
+
+add_library(orbily_core STATIC ${CORE_SOURCES})
+target_include_directories(orbily_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(orbily_core PRIVATE ${CORE_FLAGS})
+target_compile_definitions(orbily_core PUBLIC ORBILY_NATIVE=1)
+target_link_libraries(orbily_core PUBLIC m)
+
+file(GLOB CAIRO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/cairo_*.cpp)
+add_library(orbily_cairo STATIC ${CAIRO_SOURCES})
+target_link_libraries(orbily_cairo PUBLIC orbily_core PkgConfig::CAIRO)
+
+file(GLOB RENDER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/render/*.cpp)
+add_executable(orbily-render ${RENDER_SOURCES})
+target_link_libraries(orbily-render PRIVATE orbily_cairo)
+set_target_properties(orbily-render PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORBILY_BIN_DIR})
+
+file(GLOB TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*.cpp)
+add_executable(orbily_tests ${TEST_SOURCES})
+target_link_libraries(orbily_tests PRIVATE orbily_cairo GTest::gtest GTest::gtest_main Threads::Threads)
+target_compile_definitions(orbily_tests PRIVATE
+    ORBILY_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+    ORBILY_RENDER="${ORBILY_BIN_DIR}/orbily-render")
+include(GoogleTest)
+gtest_discover_tests(orbily_tests DISCOVERY_TIMEOUT 60)
+
+file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*.cpp)
+add_executable(orbily_bench ${BENCH_SOURCES})
+target_link_libraries(orbily_bench PRIVATE orbily_cairo benchmark::benchmark benchmark::benchmark_main)
+
+# Tests of the Windows build: they run what build/win32 produced (see tests/windows.cmake).
+include(${CMAKE_SOURCE_DIR}/tests/windows.cmake)

@@ -1,0 +1,66 @@
+// platform/math.h: the elementary maths of the core, in double precision.
+// Natively it forwards to the C library; in the Windows build it is x87 instructions, no runtime.
+#pragma once
+
+#if defined(ORBILY_WIN32)
+
+inline double sqrt_d(double x) { double r; __asm__("fsqrt" : "=t"(r) : "0"(x)); return r; }
+inline double sin_d(double x) { double r; __asm__("fsin" : "=t"(r) : "0"(x)); return r; }
+inline double cos_d(double x) { double r; __asm__("fcos" : "=t"(r) : "0"(x)); return r; }
+// fptan pushes 1.0 above the tangent; the pop leaves the tangent
+inline double tan_d(double x) { double r; __asm__("fptan\n\tfstp %%st(0)" : "=t"(r) : "0"(x)); return r; }
+// fpatan: atan(st1 / st0) with the quadrant of (st0, st1), popping st1
+inline double atan2_d(double y, double x) { double r; __asm__("fpatan" : "=t"(r) : "0"(x), "u"(y) : "st(1)"); return r; }
+inline double atan_d(double x) { return atan2_d(x, 1.0); }
+// fyl2x: st1 * log2(st0); with st1 = ln 2 or log10 2 it gives the natural or common logarithm
+inline double log_d(double x) { double r; __asm__("fldln2\n\tfxch\n\tfyl2x" : "=t"(r) : "0"(x) : "st(1)"); return r; }
+inline double log10_d(double x) { double r; __asm__("fldlg2\n\tfxch\n\tfyl2x" : "=t"(r) : "0"(x) : "st(1)"); return r; }
+inline double round_to_integer_d(double x) { double r; __asm__("frndint" : "=t"(r) : "0"(x)); return r; }
+// 2^x = 2^i * 2^f with i the nearest integer and |f| <= 1/2, the range of f2xm1
+inline double exp2_d(double x)
+{
+    const double i = round_to_integer_d(x);
+    double f = x - i;
+    __asm__("f2xm1" : "=t"(f) : "0"(f));
+    double r;
+    __asm__("fscale" : "=t"(r) : "0"(f + 1.0), "u"(i));
+    return r;
+}
+inline double exp_d(double x) { return exp2_d(x * 1.4426950408889634); }   // log2(e)
+// x^y for x > 0; 0 for x = 0 and y > 0, as the formulas use it
+inline double pow_d(double x, double y)
+{
+    if (x == 0.0) return 0.0;
+    double l;
+    __asm__("fyl2x" : "=t"(l) : "0"(x), "u"(y) : "st(1)");   // y * log2(x)
+    return exp2_d(l);
+}
+
+#else
+
+extern "C" {
+double sqrt(double);
+double sin(double);
+double cos(double);
+double tan(double);
+double atan(double);
+double atan2(double, double);
+double log(double);
+double log10(double);
+double exp(double);
+double pow(double, double);
+}
+inline double sqrt_d(double x) { return sqrt(x); }
+inline double sin_d(double x) { return sin(x); }
+inline double cos_d(double x) { return cos(x); }
+inline double tan_d(double x) { return tan(x); }
+inline double atan_d(double x) { return atan(x); }
+inline double atan2_d(double y, double x) { return atan2(y, x); }
+inline double log_d(double x) { return log(x); }
+inline double log10_d(double x) { return log10(x); }
+inline double exp_d(double x) { return exp(x); }
+inline double pow_d(double x, double y) { return pow(x, y); }
+
+#endif
+
+inline double abs_d(double x) { return x < 0.0 ? -x : x; }
