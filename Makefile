@@ -4,15 +4,14 @@ BUILD      := build
 NATIVE     := $(BUILD)/native
 WIN32      := $(BUILD)/win32
 JOBS       ?= $(shell nproc)
-TOOLS      := cmake g++ i686-w64-mingw32-g++-posix wine Xvfb xdotool convert node npm pkg-config
-MISSING     = $(strip $(foreach t,$(TOOLS),$(if $(shell command -v $(t) 2>/dev/null),,$(t))))
 
 .PHONY: all deps native win32 test run bench data clean
 
 all: native win32
 
+# one dpkg query when nothing is missing
 deps:
-	@if [ -n "$(MISSING)" ] || ! pkg-config --exists cairo 2>/dev/null; then bash tools/install-deps.sh; fi
+	@bash tools/install-deps.sh
 
 win32: deps
 	@cmake -S . -B $(WIN32) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null

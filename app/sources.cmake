@@ -1,8 +1,11 @@
 # Portable computations of the shell (view, zoom, picking rules, sizing): part of the core.
 set(APP_CORE_SOURCES
+    ${CMAKE_SOURCE_DIR}/app/startup_layout.cpp
 )
 # The Win32 shell: windows, menus, messages, dialogs. APP_ENTRY_SOURCES only go into Orbily.exe.
 set(APP_SHELL_SOURCES
+    ${CMAKE_SOURCE_DIR}/app/application.cpp
+    ${CMAKE_SOURCE_DIR}/app/map_window.cpp
 )
 set(APP_ENTRY_SOURCES
     ${CMAKE_SOURCE_DIR}/app/main.cpp

@@ -12,14 +12,23 @@ target_compile_options(orbily_core PRIVATE ${CORE_FLAGS})
 target_compile_definitions(orbily_core PUBLIC ORBILY_NATIVE=1)
 target_link_libraries(orbily_core PUBLIC m)
 
+# A folder that has no source file yet makes an empty library or no program, never a broken
+# configuration.
 file(GLOB CAIRO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/cairo_*.cpp)
-add_library(orbily_cairo STATIC ${CAIRO_SOURCES})
-target_link_libraries(orbily_cairo PUBLIC orbily_core PkgConfig::CAIRO)
+if(CAIRO_SOURCES)
+    add_library(orbily_cairo STATIC ${CAIRO_SOURCES})
+    target_link_libraries(orbily_cairo PUBLIC orbily_core PkgConfig::CAIRO)
+else()
+    add_library(orbily_cairo INTERFACE)
+    target_link_libraries(orbily_cairo INTERFACE orbily_core PkgConfig::CAIRO)
+endif()
 
 file(GLOB RENDER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/render/*.cpp)
-add_executable(orbily-render ${RENDER_SOURCES})
-target_link_libraries(orbily-render PRIVATE orbily_cairo)
-set_target_properties(orbily-render PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORBILY_BIN_DIR})
+if(RENDER_SOURCES)
+    add_executable(orbily-render ${RENDER_SOURCES})
+    target_link_libraries(orbily-render PRIVATE orbily_cairo)
+    set_target_properties(orbily-render PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORBILY_BIN_DIR})
+endif()
 
 file(GLOB TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*.cpp)
 add_executable(orbily_tests ${TEST_SOURCES})
@@ -31,8 +40,11 @@ include(GoogleTest)
 gtest_discover_tests(orbily_tests DISCOVERY_TIMEOUT 60)
 
 file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*.cpp)
-add_executable(orbily_bench ${BENCH_SOURCES})
-target_link_libraries(orbily_bench PRIVATE orbily_cairo benchmark::benchmark benchmark::benchmark_main)
+if(BENCH_SOURCES)
+    add_executable(orbily_bench ${BENCH_SOURCES})
+    target_link_libraries(orbily_bench PRIVATE orbily_cairo benchmark::benchmark
+                          benchmark::benchmark_main)
+endif()
 
 # Tests of the Windows build: they run what build/win32 produced (see tests/windows.cmake).
 include(${CMAKE_SOURCE_DIR}/tests/windows.cmake)

@@ -1,0 +1,8 @@
+// app/startup_layout.cpp: the main window's start-up geometry.
+#include "app/startup_layout.h"
+
+DeviceRect startup_client_rect(int screen_width)
+{
+    DeviceRect client = {0, 0, screen_width / 2, screen_width / 4};
+    return client;
+}
