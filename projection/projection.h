@@ -30,7 +30,7 @@ const int PROJECTED_LIST_CAPACITY = 2048;
 const int PROJECTED_POINT_CAPACITY = 65536;
 const int ROTATION_STEPS = 24;
 
-extern const ProjectionEntry PROJECTION_CATALOGUE[PROJECTION_COUNT];
+extern const ProjectionEntry PROJECTION_CATALOGUE[];   // PROJECTION_COUNT entries
 
 inline int group_byte_of(const ProjectionEntry& e) { return int(e.packed >> 24); }
 inline int variant_of(const ProjectionContext& ctx) { return int((ctx.entry->packed >> 16) & 0xFF); }
