@@ -57,24 +57,33 @@ static char* append_digits(char* end, int number)
     return end;
 }
 
-void format_projection_label(int index, char* text, char separator)
+static char* end_of(char* text)
 {
-    CORE_ASSERT(index >= 0 && index < PROJECTION_COUNT);
-    const ProjectionName& names = projection_names[index];
-    const int year_code = year_code_of(PROJECTION_CATALOGUE[index]);
+    while (*text) ++text;
+    return text;
+}
+
+void append_projection_date(char* text, int year_code)
+{
     const int year = year_code >> 1;   // arithmetic: -299 gives -150
-    char* end = text;
-    while (*end) ++end;
-    end = append(end, names.name);
-    const char opening[] = { separator, '(', 0 };
-    end = append(end, opening);
-    if (names.credit) {
-        end = append(end, names.credit);
-        end = append(end, ", ");
-    }
+    char* end = end_of(text);
     if (year_code & 1) end = append(end, "c.");
     end = append_digits(end, year < 0 ? -year : year);
     if (year_code < 0) append(end, "BC)");
     else if (year_code >= 2000) append(end, ")");   // from the year 1000 on, no era
     else append(end, "AD)");
+}
+
+void format_projection_label(int index, char* text, char separator)
+{
+    CORE_ASSERT(index >= 0 && index < PROJECTION_COUNT);
+    const ProjectionName& names = projection_names[index];
+    char* end = append(end_of(text), names.name);
+    const char opening[] = { separator, '(', 0 };
+    end = append(end, opening);
+    if (names.credit) {
+        end = append(end, names.credit);
+        append(end, ", ");
+    }
+    append_projection_date(text, year_code_of(PROJECTION_CATALOGUE[index]));
 }

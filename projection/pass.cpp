@@ -10,11 +10,9 @@ int projected_point_count;
 
 // Walks the cell list once: a separator moves to the next cell, a piece goes to the formula,
 // whose result (0 or the piece's count) is listed with the polygon number.
-void project_all(int index, int rotation)
+void project_pieces(const ProjectionEntry& entry, int rotation)
 {
-    CORE_ASSERT(index >= 0 && index < PROJECTION_COUNT);
     CORE_ASSERT(rotation >= 0 && rotation < ROTATION_STEPS);
-    const ProjectionEntry& entry = PROJECTION_CATALOGUE[index];
     ProjectionContext ctx = { &entry, 0, 0, &cell_points[0].x, projected_points, 0, rotation };
     projected_list_length = 0;
     int written = 0;
@@ -38,4 +36,10 @@ void project_all(int index, int rotation)
         i += 2;
     }
     projected_point_count = written;
+}
+
+void project_all(int index, int rotation)
+{
+    CORE_ASSERT(index >= 0 && index < PROJECTION_COUNT);
+    project_pieces(PROJECTION_CATALOGUE[index], rotation);
 }

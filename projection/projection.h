@@ -47,3 +47,5 @@ extern int projected_point_count;
 
 // Runs catalogue entry `index` over every piece of the cell list with the given rotation.
 void project_all(int index, int rotation);
+// The same pass with any entry (a formula and its variant), for the tests and benchmarks.
+void project_pieces(const ProjectionEntry& entry, int rotation);
