@@ -15,3 +15,34 @@ inline int north_edge_deg(const ProjectionContext& ctx) { return 90 - 30 * ctx.b
 
 // -a below -a, otherwise min_f(t, a): an in-range value passes through single precision
 inline double clamp_single(double t, float a) { return t < -a ? double(-a) : double(min_f(float(t), a)); }
+
+// One input point with its latitude and rotated longitude in degrees.
+struct PiecePoint {
+    double x, y;         // cell-local, degrees east of the west edge and south of the north edge
+    double phi_deg;      // phi = phi0 - y
+    double lambda_deg;   // lambda = Lambda + x
+};
+
+// Calls point(p, out) for every point of the piece, out being that point's two output floats.
+template <typename PointFormula>
+int project_each_point(const ProjectionContext& ctx, PointFormula point)
+{
+    const int west = west_edge_deg(ctx);
+    const int phi0 = north_edge_deg(ctx);
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2)
+        point(PiecePoint{in[0], in[1], phi0 - double(in[1]), west + double(in[0])}, out);
+    return ctx.count;
+}
+
+// Cylindrical maps: X from set_longitudes, Y = 90 - northing(phi in degrees).
+template <typename Northing>
+int project_northings(const ProjectionContext& ctx, Northing northing)
+{
+    set_longitudes(ctx);
+    const int phi0 = north_edge_deg(ctx);
+    for (int i = 0; i < ctx.count; ++i)
+        ctx.output[2 * i + 1] = float(90.0 - northing(phi0 - double(ctx.input[2 * i + 1])));
+    return ctx.count;
+}

@@ -1,0 +1,61 @@
+// projection/fans.cpp: maps that spread the globe as a fan or along curved parallels
+// (Braun II and the conical equal-area half-disc, the polyconics, the cycloidal map).
+#include "projection/conventions.h"
+#include "projection/formulas.h"
+
+// Braun II (variant 1) and Conical Equal-Area (variant 0): a half-disc fan with the North Pole
+// at (180, 0); the angle is half the longitude east of the date line.
+int project_braun_2(const ProjectionContext& ctx)
+{
+    const bool braun = variant_of(ctx) != 0;
+    const int sector = display_sector(ctx);
+    return project_each_point(ctx, [braun, sector](const PiecePoint& p, float* out) {
+        const double phi_r = rad(p.phi_deg);
+        const double rho = braun ? (0.8660254f - 0.5 * tan_d((phi_r + 0.5235988f) * 0.5)) * 155.88f
+                                 : 180.0 * sin_d(0.7853982f - 0.5 * phi_r);
+        const double theta = 0.5 * rad(15.0 * sector + p.x);
+        out[0] = float(180.0 - rho * cos_d(theta));
+        out[1] = float(rho * sin_d(theta));
+    });
+}
+
+// Polyconic (variant 0, scale 37) and Rectangular Polyconic (variant 1, scale 47); the equator
+// and the poles take their limits.
+int project_polyconic(const ProjectionContext& ctx)
+{
+    const bool rectangular = variant_of(ctx) != 0;
+    const double scale = rectangular ? 47.0 : 37.0;
+    return project_each_point(ctx, [rectangular, scale](const PiecePoint& p, float* out) {
+        const double phi_r = rad(p.phi_deg);
+        const double lambda_r = rad(p.lambda_deg);
+        double u, v;
+        if (abs_d(phi_r) < 0.000001f) {
+            u = lambda_r;
+            v = 0.0;
+        } else if (abs_d(phi_r) > 1.5707963f) {
+            u = 0.0;
+            v = phi_r;
+        } else {
+            double e = lambda_r * sin_d(phi_r);
+            if (rectangular) e = 2.0 * atan2_d(e, 2.0);
+            const double t = tan_d(phi_r);
+            u = sin_d(e) / t;
+            v = phi_r + (1.0 - cos_d(e)) / t;
+        }
+        out[0] = float(scale * u + 180.0);
+        out[1] = float(90.0 - scale * v);
+    });
+}
+
+// Cycloidal: radius from the colatitude, angle the longitude; bands 4 and 5 are dropped.
+int project_cycloidal(const ProjectionContext& ctx)
+{
+    if (30 * ctx.band > 90) return 0;
+    const int colatitude0 = 30 * ctx.band;
+    return project_each_point(ctx, [colatitude0](const PiecePoint& p, float* out) {
+        const double rho = 55.0 * rad(colatitude0 + p.y);
+        const double alpha = rad(p.lambda_deg);
+        out[0] = float(rho * (alpha + sin_d(alpha)) + 180.0);
+        out[1] = float(rho * (cos_d(alpha) + 1.0));
+    });
+}

@@ -1,0 +1,95 @@
+// projection/modified_azimuthal.cpp: azimuthal maps stretched or averaged into world maps
+// (Airy's minimum-error map, Winkel Tripel, Wagner VII, Briesemeister).
+#include "projection/conventions.h"
+#include "projection/formulas.h"
+
+// Airy: half-width in sectors of the part kept, per band
+static const unsigned char AIRY_HALF_WIDTHS[BAND_COUNT] = {12, 12, 12, 9, 8, 7};
+
+// Airy, centred at 30 degrees north on the rotated meridian 0; the distance factor L is capped
+// by scaling (p, q) back onto the unit circle.
+int project_airy(const ProjectionContext& ctx)
+{
+    const int b = display_sector(ctx) - 12;   // -12..11
+    const int w = AIRY_HALF_WIDTHS[ctx.band];
+    if (b < -w || b >= w) return 0;
+    return project_each_point(ctx, [b](const PiecePoint& p, float* out) {
+        const double phi_r = rad(p.phi_deg);
+        const double sin_phi = float(sin_d(phi_r));
+        const double cos_phi = float(cos_d(phi_r));
+        const double lambda_single = float(rad(15.0 * b + p.x));
+        const double cos_phi_lambda = float(cos_d(lambda_single) * cos_phi);
+        const double l = 0.5 * sin_phi + 0.8660254f * cos_phi_lambda;
+        double big_l = 0.55762607f;
+        if (l < 1.0) {
+            const double m = float(0.5 * (l + 1.0));
+            big_l = -log_d(m) / (1.0 - l) + 0.057626076f / m;
+        }
+        big_l = float(big_l);
+        double x = big_l * cos_phi * sin_d(lambda_single);
+        double y = float(big_l * (0.8660254f * sin_phi - 0.5 * cos_phi_lambda));
+        const double u = y * y + x * x;
+        if (u > 1.0) {
+            const double r = sqrt_d(u);
+            x = x / r;
+            y = float(y / r);
+        }
+        out[0] = float(90.0 * x + 180.0);
+        out[1] = float(90.0 - 90.0 * y);
+    });
+}
+
+// Winkel Tripel: the mean of the Aitoff and equirectangular maps.
+int project_winkel_tripel(const ProjectionContext& ctx)
+{
+    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
+        const double phi_r = rad(p.phi_deg);
+        const double lambda_r = rad(p.lambda_deg);
+        const double alpha = float(0.5 * lambda_r);
+        const double e = float(cos_d(phi_r));
+        const double z = acos_d(cos_d(alpha) * e);
+        const double q = abs_d(z) < 0.000001f ? 1.0 : z / sin_d(z);
+        out[0] = float(70.0 * (q * e * sin_d(alpha) + 0.31830987f * lambda_r) + 180.0);
+        out[1] = float(90.0 - 30.0 * (phi_r + q * sin_d(phi_r)));
+    });
+}
+
+// Wagner VII: a Hammer-like map of a third of the longitude and a compressed latitude.
+int project_wagner_7(const ProjectionContext& ctx)
+{
+    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
+        const double alpha = 0.33333334f * rad(p.lambda_deg);
+        const double psi = asin_d(0.9063078f * sin_d(rad(p.phi_deg)));
+        const double d = float(cos_d(psi));
+        const double w = 1.0 / cos_d(0.5 * acos_d(cos_d(alpha) * d));
+        out[0] = float(180.0 * (w * d * sin_d(alpha) + 1.0));
+        out[1] = float(90.0 - 77.28216f * w * sin_d(psi));
+    });
+}
+
+// Briesemeister: an oblique Hammer map centred at 45 degrees north; the western half
+// (display sectors 0..11) is mirrored to the left.
+int project_briesemeister(const ProjectionContext& ctx)
+{
+    const double sigma = display_sector(ctx) < 12 ? -1.0 : 1.0;
+    const float west = float(west_edge_deg(ctx));
+    return project_each_point(ctx, [sigma, west](const PiecePoint& p, float* out) {
+        const double phi_r = rad(p.phi_deg);
+        const double e = float(sin_d(phi_r));
+        const double h = float(cos_d(phi_r) * cos_d(rad(west + p.x)));
+        const double l = 0.70710677f * (e - h);
+        const double q = l < -1.0 ? -1.0 : double(min_f(float(l), 1.0f));
+        const double o = float(cos_d(asin_d(q)));
+        // o is 0 only where q reaches +-1, a single point at the edge of the map; the limit
+        // there is c = 1, which keeps the division by o from producing a NaN
+        double c = 1.0;
+        if (o > 0.0) {
+            const double e2 = 0.70710677f * (e + h) / o;
+            c = e2 < -1.0 ? -1.0 : double(min_f(float(e2), 1.0f));
+        }
+        const double z = 0.5 * acos_d(c);
+        const double r = 90.0 / sqrt_d(o * cos_d(z) + 1.0);
+        out[0] = float(2.0 * o * r * sin_d(z) * sigma + 180.0);
+        out[1] = float(90.0 - q * r);
+    });
+}

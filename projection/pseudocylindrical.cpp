@@ -1,0 +1,300 @@
+// projection/pseudocylindrical.cpp: maps whose parallels are straight lines and whose meridians
+// curve: X = f(phi) x lambda + 180, Y = 90 - northing. None of them drops a piece.
+#include "projection/conventions.h"
+#include "projection/formulas.h"
+
+// Stereographic Equivalent: cos^2(phi/2) cos(phi) narrows the meridians.
+int project_stereographic_equivalent(const ProjectionContext& ctx)
+{
+    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
+        const double phi_r = rad(p.phi_deg);
+        const double half = cos_d(0.5 * phi_r);
+        out[0] = float(half * half * cos_d(phi_r) * p.lambda_deg + 180.0);
+        out[1] = float(90.0 - 90.0 * tan_d(0.5 * phi_r));
+    });
+}
+
+// Collignon I: a triangle with its apex at the North Pole.
+int project_collignon_1(const ProjectionContext& ctx)
+{
+    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
+        const double q = sqrt_or_zero(0.5 * (1.0 - sin_d(rad(p.phi_deg))));
+        out[0] = float(q * p.lambda_deg + 180.0);
+        out[1] = float(180.0 * q);
+    });
+}
+
+// Collignon II: two triangles meeting at the equator, mirrored by the hemisphere's sign.
+int project_collignon_2(const ProjectionContext& ctx)
+{
+    const double sigma = north_edge_deg(ctx) > 0 ? 1.0 : -1.0;   // bands 0..2 are northern
+    return project_each_point(ctx, [sigma](const PiecePoint& p, float* out) {
+        const double q = sqrt_or_zero(1.0 - sin_d(sigma * rad(p.phi_deg)));
+        out[0] = float(q * p.lambda_deg + 180.0);
+        out[1] = float(90.0 * (sigma * (q - 1.0) + 1.0));
+    });
+}
+
+// Nell: theta + sin theta = 2 sin phi, started from a polynomial in phi.
+int project_nell(const ProjectionContext& ctx)
+{
+    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
+        const double phi_r = rad(p.phi_deg);
+        const double start = phi_r * (1.00371f + phi_r * phi_r * (-0.0935382f - 0.011412f * phi_r * phi_r));
+        const double theta = solve_theta_plus_sin(float(2.0 * sin_d(phi_r)), float(start));
+        out[0] = float(0.5 * (cos_d(theta) + 1.0) * p.lambda_deg + 180.0);
+        out[1] = float(90.0 - 81.37f * theta);
+    });
+}
+
+// Nell-Hammer: meridians as for Nell, northing phi - tan(phi/2).
+int project_nell_hammer(const ProjectionContext& ctx)
+{
+    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
+        const double phi_r = rad(p.phi_deg);
+        out[0] = float(0.5 * (cos_d(phi_r) + 1.0) * p.lambda_deg + 180.0);
+        out[1] = float(90.0 - 157.67445f * (phi_r - tan_d(0.5 * phi_r)));
+    });
+}
+
+// Eckert I to VI (variant 1 to 6): a width factor f and a northing e per variant.
+int project_eckert(const ProjectionContext& ctx)
+{
+    const int variant = variant_of(ctx);
+    return project_each_point(ctx, [variant](const PiecePoint& p, float* out) {
+        const double phi = p.phi_deg;
+        const double phi_r = rad(phi);
+        double f, e;
+        switch (variant) {
+        case 1:
+            f = 1.0 - 0.0055555557f * abs_d(phi);
+            e = phi;
+            break;
+        case 2:
+            f = float(0.5 * sqrt_d(4.0 - 3.0 * sin_d(abs_d(phi_r))));
+            e = 180.0 * sign_of(phi) * (1.0 - f);
+            break;
+        case 3: {
+            const double t = 0.011111111f * phi;
+            f = 0.5 * (sqrt_or_zero(1.0 - t * t) + 1.0);
+            e = float(phi);
+            break;
+        }
+        case 4: {
+            const double theta = eckert4_theta(float(phi_r));
+            f = 0.5 * (cos_d(theta) + 1.0);
+            e = 90.0 * sin_d(theta);
+            break;
+        }
+        case 5:
+            f = 0.5 * (cos_d(phi_r) + 1.0);
+            e = phi;
+            break;
+        default: {
+            const double theta = solve_theta_plus_sin(float(2.5707963f * sin_d(phi_r)), float(phi_r));
+            f = 0.5 * (cos_d(theta) + 1.0);
+            e = 57.295776f * theta;
+            break;
+        }
+        }
+        out[0] = float(f * double(float(p.lambda_deg)) + 180.0);
+        out[1] = float(90.0 - e);
+    });
+}
+
+// Winkel I (variant 0) and II (variant 1): the mean of an equirectangular and a cosine or
+// elliptical width, with the plain latitude as northing.
+int project_winkel(const ProjectionContext& ctx)
+{
+    const bool elliptical = variant_of(ctx) != 0;
+    return project_each_point(ctx, [elliptical](const PiecePoint& p, float* out) {
+        const double phi = float(p.phi_deg);
+        const double t = 0.011111111f * phi;
+        const double g = elliptical ? sqrt_or_zero(1.0 - t * t) : cos_d(rad(phi));
+        out[0] = float(0.6110155f * (g + 0.63661975f) * double(float(p.lambda_deg)) + 180.0);
+        out[1] = float(90.0 - phi);
+    });
+}
+
+// Craster Parabolic: alpha = phi / 3.
+int project_craster_parabolic(const ProjectionContext& ctx)
+{
+    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
+        const double alpha = 0.33333334f * rad(p.phi_deg);
+        out[0] = float((2.0 * cos_d(2.0 * alpha) - 1.0) * p.lambda_deg + 180.0);
+        out[1] = float(90.0 - 180.0 * sin_d(alpha));
+    });
+}
+
+// X = cos(phi) lambda / cos(beta) + 180, Y = 90 - scale sin(beta), beta = ratio x phi:
+// Kavrayskiy V, Quartic Authalic and McBryde-Thomas I differ only in the two constants.
+static int project_sine_series(const ProjectionContext& ctx, float ratio, float scale)
+{
+    return project_each_point(ctx, [ratio, scale](const PiecePoint& p, float* out) {
+        const double phi_r = rad(p.phi_deg);
+        const double beta = ratio * phi_r;
+        out[0] = float(cos_d(phi_r) * p.lambda_deg / cos_d(beta) + 180.0);
+        out[1] = float(90.0 - scale * sin_d(beta));
+    });
+}
+
+int project_kavrayskiy_5(const ProjectionContext& ctx) { return project_sine_series(ctx, 0.7383409f, 98.176476f); }
+int project_quartic_authalic(const ProjectionContext& ctx) { return project_sine_series(ctx, 0.5f, 127.27922f); }
+int project_mcbryde_thomas_1(const ProjectionContext& ctx) { return project_sine_series(ctx, 0.7325524f, 98.571175f); }
+
+// Wagner I to V (variant 1 to 5): an auxiliary angle psi and a northing h per variant.
+int project_wagner(const ProjectionContext& ctx)
+{
+    const int variant = variant_of(ctx);
+    return project_each_point(ctx, [variant](const PiecePoint& p, float* out) {
+        const double phi_r = rad(p.phi_deg);
+        double psi, h;
+        switch (variant) {
+        case 1:
+            psi = asin_d(0.8660254f * sin_d(phi_r));
+            h = 85.943665f * psi;
+            break;
+        case 2:
+            psi = asin_d(0.88022f * sin_d(0.8855f * phi_r));
+            h = 85.943665f * psi;
+            break;
+        case 3:
+            psi = 0.6666667f * phi_r;
+            h = p.phi_deg;
+            break;
+        case 4:
+            psi = half_theta(float(2.9604206f * sin_d(phi_r)));
+            h = 103.9229f * sin_d(psi);
+            break;
+        default:
+            psi = half_theta(float(3.00896f * sin_d(0.8855f * phi_r)));
+            h = 103.9229f * sin_d(psi);
+            break;
+        }
+        out[0] = float(cos_d(psi) * double(float(p.lambda_deg)) + 180.0);
+        out[1] = float(90.0 - h);
+    });
+}
+
+// Wagner VI: an elliptical width; the plain colatitude as Y.
+int project_wagner_6(const ProjectionContext& ctx)
+{
+    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
+        const double phi = p.phi_deg;   // 90 - colatitude
+        out[0] = float(p.lambda_deg * sqrt_d(1.0 - 0.00009259259f * phi * phi) + 180.0);
+        out[1] = float(90.0 - phi);
+    });
+}
+
+// Putnins P1 to P6' (variant 0 to 8): an easting f and a northing d per variant.
+int project_putnins(const ProjectionContext& ctx)
+{
+    const int variant = variant_of(ctx);
+    return project_each_point(ctx, [variant](const PiecePoint& p, float* out) {
+        const double phi = p.phi_deg;
+        const double lambda = p.lambda_deg;
+        const double phi_r = rad(phi);
+        const double e = 0.00037037037f * phi * phi;
+        const double g = sqrt_d(e + 1.0);
+        const float phi_single = float(phi_r);
+        const double lambda_single = float(lambda);
+        double f = 0.0, d = phi;
+        switch (variant) {
+        case 1: {
+            const double theta = putnins_theta(phi_single);
+            f = lambda_single * (2.0 * cos_d(theta) - 1.0);
+            d = 103.95112f * sin_d(theta);
+            break;
+        }
+        case 2: f = lambda * (1.0 - 0.00012345679f * phi * phi); break;
+        case 3: f = lambda * (1.0 - 0.000061728395f * phi * phi); break;
+        case 4: {
+            const double psi = asin_d(0.8838835f * sin_d(phi_r));
+            const double beta = 0.33333334f * psi;
+            f = lambda * cos_d(psi) / cos_d(beta);
+            d = 254.55844f * sin_d(beta);
+            break;
+        }
+        case 5: f = lambda * (2.0 - g); break;
+        case 6: f = lambda * (1.5 - 0.5 * g); break;
+        case 7: {
+            const double t = putnins_hyperbolic_theta(4.0f, 2.1471436f, phi_single);
+            f = lambda_single * (2.0 - sqrt_d(t * t + 1.0));
+            d = 51.961525f * t;
+            break;
+        }
+        case 8: {
+            const double t = putnins_hyperbolic_theta(6.0f, 5.61125f, phi_single);
+            f = 0.5 * lambda_single * (3.0 - sqrt_d(t * t + 1.0));
+            d = 51.961525f * t;
+            break;
+        }
+        default: f = lambda * (sqrt_d(4.0 - e) - 1.0); break;   // P1
+        }
+        out[0] = float(f + 180.0);
+        out[1] = float(90.0 - d);
+    });
+}
+
+// Loximuthal about the parallel 51.5 degrees north (0.89884454 rad); the poles shrink to X = 180.
+int project_loximuthal(const ProjectionContext& ctx)
+{
+    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
+        const double phi_r = rad(p.phi_deg);
+        double x = 180.0;
+        if (abs_d(p.phi_deg) <= 89.999f) {
+            const double h = phi_r - 0.89884454f;
+            const double width = abs_d(h) < 0.000001f
+                ? double(0.62251467f)
+                : h / (log_d(tan_d(0.5 * phi_r + 0.7853982f)) - 1.0520657f);
+            x = p.lambda_deg * width + 180.0;
+        }
+        out[0] = float(x);
+        out[1] = float(90.0 - p.phi_deg);
+    });
+}
+
+// The Times: a Gall-like northing with a quadratic narrowing of the meridians.
+int project_the_times(const ProjectionContext& ctx)
+{
+    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
+        const double d = tan_d(0.5 * rad(p.phi_deg));
+        const double e = sin_d(0.7853982f * d);
+        out[0] = float((1.0 - 0.46438f * e * e) * p.lambda_deg + 180.0);
+        out[1] = float(90.0 - 90.0 * d);
+    });
+}
+
+// Erdi-Krausz: a sine-based pseudocylindrical between 60 degrees north and south (bands 1..4),
+// Mollweide beyond (bands 0 and 5), offset so that the parts meet.
+int project_erdi_krausz(const ProjectionContext& ctx)
+{
+    if (ctx.band >= 1 && ctx.band <= 4) {
+        return project_each_point(ctx, [](const PiecePoint& p, float* out) {
+            const double psi = asin_d(0.8f * sin_d(rad(p.phi_deg)));
+            out[0] = float(cos_d(psi) * p.lambda_deg + 180.0);
+            out[1] = float(90.0 - 83.93173f * psi);
+        });
+    }
+    const double top = ctx.band == 0 ? 108.41053f : 71.58947f;
+    const float west = float(west_edge_deg(ctx));
+    return project_each_point(ctx, [top, west](const PiecePoint& p, float* out) {
+        const double theta = mollweide_theta(float(rad(p.phi_deg)));
+        out[0] = float(1.1143354f * cos_d(theta) * (p.x + west) + 180.0);
+        out[1] = float(top - 108.41053f * sin_d(theta));
+    });
+}
+
+// Hatano Asymmetrical: Mollweide-like with different constants north and south; Y from 91.
+int project_hatano(const ProjectionContext& ctx)
+{
+    const bool north = north_edge_deg(ctx) > 0;
+    const float a = north ? 2.67595f : 2.43763f;
+    const float c = north ? 122.32752f : 134.28697f;
+    return project_each_point(ctx, [a, c](const PiecePoint& p, float* out) {
+        const double phi_r = rad(p.phi_deg);
+        const double theta = solve_theta_plus_sin(float(a * sin_d(phi_r)), float(phi_r));
+        out[0] = float(cos_d(0.5 * theta) * p.lambda_deg + 180.0);
+        out[1] = float(91.0 - c * sin_d(0.5 * theta));
+    });
+}
