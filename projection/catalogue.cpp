@@ -15,17 +15,17 @@ const ProjectionEntry PROJECTION_CATALOGUE[] = {
     /*   0 */ { pack(0x10,   0, circa(100)), project_equirectangular },   // Equirectangular
     /*   1 */ { pack(0x10,   0, circa(940)), project_equirectangular },   // Mercator: awaits project_mercator
     /*   2 */ { pack(0x10,   0, in_year(1772)), project_equirectangular },   // Cylindrical Equal-Area: awaits project_cylindrical_equal_area
-    /*   3 */ { pack(0x10,   0, circa(1800)), project_equirectangular },   // Central Cylindrical: awaits project_central_cylindrical
-    /*   4 */ { pack(0x10,   0, in_year(1855)), project_equirectangular },   // Gall Stereographic: awaits project_gall_stereographic
-    /*   5 */ { pack(0x10,   0, in_year(1867)), project_equirectangular },   // Braun I: awaits project_braun_1
-    /*   6 */ { pack(0x11,   1, in_year(1942)), project_equirectangular },   // Miller I: awaits project_miller
-    /*   7 */ { pack(0x11,   2, in_year(1942)), project_equirectangular },   // Miller II: awaits project_miller
-    /*   8 */ { pack(0x11,   3, in_year(1942)), project_equirectangular },   // Miller III: awaits project_miller
+    /*   3 */ { pack(0x10,   0, circa(1800)), project_central_cylindrical },   // Central Cylindrical
+    /*   4 */ { pack(0x10,   0, in_year(1855)), project_gall_stereographic },   // Gall Stereographic
+    /*   5 */ { pack(0x10,   0, in_year(1867)), project_braun_1 },   // Braun I
+    /*   6 */ { pack(0x11,   1, in_year(1942)), project_miller },   // Miller I
+    /*   7 */ { pack(0x11,   2, in_year(1942)), project_miller },   // Miller II
+    /*   8 */ { pack(0x11,   3, in_year(1942)), project_miller },   // Miller III
     /*   9 */ { pack(0x12,   0, in_year(1745)), project_equirectangular },   // Transverse Equidistant Cylindrical: awaits project_transverse_cylindrical
     /*  10 */ { pack(0x12,   1, in_year(1772)), project_equirectangular },   // Transverse Mercator: awaits project_transverse_cylindrical
     /*  11 */ { pack(0x12,   2, in_year(1772)), project_equirectangular },   // Transverse Equal-Area: awaits project_transverse_cylindrical
     /*  12 */ { pack(0x12,   3, circa(1830)), project_equirectangular },   // Transverse Central Cylindrical: awaits project_transverse_cylindrical
-    /*  13 */ { pack(0x12,   0, in_year(1894)), project_equirectangular },   // Oblique Mercator: awaits project_oblique_mercator
+    /*  13 */ { pack(0x12,   0, in_year(1894)), project_oblique_mercator },   // Oblique Mercator
     /*  14 */ { pack(0x20,   0, in_year(1506)), project_equirectangular },   // Simple Conic: awaits project_simple_conic
     /*  15 */ { pack(0x20,   0, in_year(1508)), project_equirectangular },   // Equidistant Conic: awaits project_equidistant_conic
     /*  16 */ { pack(0x21,   1, in_year(1758)), project_equirectangular },   // Murdoch I: awaits project_conic
@@ -34,14 +34,14 @@ const ProjectionEntry PROJECTION_CATALOGUE[] = {
     /*  19 */ { pack(0x22,   7, in_year(1772)), project_equirectangular },   // Conformal Conic: awaits project_conic
     /*  20 */ { pack(0x22,   0, in_year(1777)), project_equirectangular },   // Euler: awaits project_conic
     /*  21 */ { pack(0x22,   4, in_year(1794)), project_equirectangular },   // Perspective Conic: awaits project_conic
-    /*  22 */ { pack(0x22,   1, in_year(1867)), project_equirectangular },   // Braun II: awaits project_braun_2
+    /*  22 */ { pack(0x22,   1, in_year(1867)), project_braun_2 },   // Braun II
     /*  23 */ { pack(0x22,   5, in_year(1881)), project_equirectangular },   // Tissot: awaits project_conic
     /*  24 */ { pack(0x22,   6, in_year(1907)), project_equirectangular },   // Vitkovskiy II: awaits project_conic
-    /*  25 */ { pack(0x23,   0, in_year(1772)), project_equirectangular },   // Conical Equal-Area: awaits project_braun_2
+    /*  25 */ { pack(0x23,   0, in_year(1772)), project_braun_2 },   // Conical Equal-Area
     /*  26 */ { pack(0x23,   8, in_year(1805)), project_equirectangular },   // Albers Equal-Area Conic: awaits project_conic
-    /*  27 */ { pack(0x24,   0, in_year(1820)), project_equirectangular },   // Polyconic: awaits project_polyconic
-    /*  28 */ { pack(0x24,   1, in_year(1853)), project_equirectangular },   // Rectangular Polyconic: awaits project_polyconic
-    /*  29 */ { pack(0x25,   0, in_year(1895)), project_equirectangular },   // Cycloidal: awaits project_cycloidal
+    /*  27 */ { pack(0x24,   0, in_year(1820)), project_polyconic },   // Polyconic
+    /*  28 */ { pack(0x24,   1, in_year(1853)), project_polyconic },   // Rectangular Polyconic
+    /*  29 */ { pack(0x25,   0, in_year(1895)), project_cycloidal },   // Cycloidal
     /*  30 */ { pack(0x30,   0, circa(-150)), project_equirectangular },   // Polar Orthographic: awaits project_polar_orthographic
     /*  31 */ { pack(0x30,   0, circa(-150)), project_equirectangular },   // Equatorial Orthographic: awaits project_equatorial_orthographic
     /*  32 */ { pack(0x30,   0, in_year(1515)), project_equirectangular },   // Oblique Orthographic: awaits project_oblique_orthographic
@@ -61,57 +61,57 @@ const ProjectionEntry PROJECTION_CATALOGUE[] = {
     /*  46 */ { pack(0x35,   2, in_year(1702)), project_equirectangular },   // Parent I: awaits project_polar_perspective
     /*  47 */ { pack(0x35,   3, in_year(1702)), project_equirectangular },   // Parent II: awaits project_polar_perspective
     /*  48 */ { pack(0x35,   4, in_year(1702)), project_equirectangular },   // Parent III: awaits project_polar_perspective
-    /*  49 */ { pack(0x36,   0, in_year(1861)), project_equirectangular },   // Airy: awaits project_airy
+    /*  49 */ { pack(0x36,   0, in_year(1861)), project_airy },   // Airy
     /*  50 */ { pack(0x37,   2, in_year(1949)), project_equirectangular },   // Ginzburg I: awaits project_polar_azimuthal_equal_area
     /*  51 */ { pack(0x37,   3, in_year(1949)), project_equirectangular },   // Ginzburg II: awaits project_polar_azimuthal_equal_area
     /*  52 */ { pack(0x40, 120, in_year(1426)), project_equirectangular },   // Trapizoidal
-    /*  53 */ { pack(0x40,   0, in_year(1865)), project_equirectangular },   // Collignon I: awaits project_collignon_1
-    /*  54 */ { pack(0x40,   0, in_year(1865)), project_equirectangular },   // Collignon II: awaits project_collignon_2
+    /*  53 */ { pack(0x40,   0, in_year(1865)), project_collignon_1 },   // Collignon I
+    /*  54 */ { pack(0x40,   0, in_year(1865)), project_collignon_2 },   // Collignon II
     /*  55 */ { pack(0x41,   0, circa(1510)), project_equirectangular },   // Bordone: awaits project_bordone
-    /*  56 */ { pack(0x41,   1, in_year(1805)), project_equirectangular },   // Mollweide: awaits project_sinusoidal_mollweide
+    /*  56 */ { pack(0x41,   1, in_year(1805)), project_sinusoidal_mollweide },   // Mollweide
     /*  57 */ { pack(0x41,   0, in_year(1889)), project_equirectangular },   // Aitoff: awaits project_aitoff_hammer
     /*  58 */ { pack(0x41,   1, in_year(1892)), project_equirectangular },   // Hammer: awaits project_aitoff_hammer
-    /*  59 */ { pack(0x41,   0, in_year(1953)), project_equirectangular },   // Briesemeister: awaits project_briesemeister
+    /*  59 */ { pack(0x41,   0, in_year(1953)), project_briesemeister },   // Briesemeister
     /*  60 */ { pack(0x42,   0, in_year(1540)), project_equirectangular },   // Oval: awaits project_oval
-    /*  61 */ { pack(0x42,   0, in_year(1890)), project_equirectangular },   // Nell: awaits project_nell
-    /*  62 */ { pack(0x42,   1, in_year(1900)), project_equirectangular },   // Nell-Hammer: awaits project_nell_hammer
-    /*  63 */ { pack(0x42,   0, in_year(1921)), project_equirectangular },   // Winkel Tripel: awaits project_winkel_tripel
-    /*  64 */ { pack(0x42,   0, in_year(1963)), project_equirectangular },   // Robinson: awaits project_robinson
-    /*  65 */ { pack(0x42,   0, in_year(1965)), project_equirectangular },   // The Times: awaits project_the_times
-    /*  66 */ { pack(0x42,   0, in_year(1972)), project_equirectangular },   // Hatano Asymmetrical: awaits project_hatano
-    /*  67 */ { pack(0x43,   0, in_year(1570)), project_equirectangular },   // Sinusoidal: awaits project_sinusoidal_mollweide
-    /*  68 */ { pack(0x43,   0, in_year(1862)), project_equirectangular },   // Stereographic Equivalent: awaits project_stereographic_equivalent
-    /*  69 */ { pack(0x43,   2, in_year(1923)), project_equirectangular },   // Homolosine: awaits project_sinusoidal_mollweide
-    /*  70 */ { pack(0x43,   3, in_year(1929)), project_equirectangular },   // Eumorphic: awaits project_sinusoidal_mollweide
-    /*  71 */ { pack(0x43,   0, in_year(1929)), project_equirectangular },   // Craster Parabolic: awaits project_craster_parabolic
-    /*  72 */ { pack(0x43,   0, in_year(1933)), project_equirectangular },   // Kavrayskiy V: awaits project_kavrayskiy_5
-    /*  73 */ { pack(0x43,   0, in_year(1937)), project_equirectangular },   // Quartic Authalic: awaits project_quartic_authalic
-    /*  74 */ { pack(0x43,   0, in_year(1949)), project_equirectangular },   // McBryde-Thomas I: awaits project_mcbryde_thomas_1
-    /*  75 */ { pack(0x43,   0, in_year(1968)), project_equirectangular },   // Érdi-Krausz: awaits project_erdi_krausz
-    /*  76 */ { pack(0x45,   1, in_year(1906)), project_equirectangular },   // Eckert I: awaits project_eckert
-    /*  77 */ { pack(0x45,   2, in_year(1906)), project_equirectangular },   // Eckert II: awaits project_eckert
-    /*  78 */ { pack(0x45,   3, in_year(1906)), project_equirectangular },   // Eckert III: awaits project_eckert
-    /*  79 */ { pack(0x45,   4, in_year(1906)), project_equirectangular },   // Eckert IV: awaits project_eckert
-    /*  80 */ { pack(0x45,   5, in_year(1906)), project_equirectangular },   // Eckert V: awaits project_eckert
-    /*  81 */ { pack(0x45,   6, in_year(1906)), project_equirectangular },   // Eckert VI: awaits project_eckert
-    /*  82 */ { pack(0x46,   0, in_year(1914)), project_equirectangular },   // Winkel I: awaits project_winkel
-    /*  83 */ { pack(0x46,   1, in_year(1918)), project_equirectangular },   // Winkel II: awaits project_winkel
-    /*  84 */ { pack(0x47,   1, in_year(1932)), project_equirectangular },   // Wagner I: awaits project_wagner
-    /*  85 */ { pack(0x47,   2, in_year(1949)), project_equirectangular },   // Wagner II: awaits project_wagner
-    /*  86 */ { pack(0x47,   3, in_year(1932)), project_equirectangular },   // Wagner III: awaits project_wagner
-    /*  87 */ { pack(0x47,   4, in_year(1932)), project_equirectangular },   // Wagner IV: awaits project_wagner
-    /*  88 */ { pack(0x47,   5, in_year(1949)), project_equirectangular },   // Wagner V: awaits project_wagner
-    /*  89 */ { pack(0x47,   0, in_year(1932)), project_equirectangular },   // Wagner VI: awaits project_wagner_6
-    /*  90 */ { pack(0x47,   0, in_year(1941)), project_equirectangular },   // Wagner VII: awaits project_wagner_7
-    /*  91 */ { pack(0x48,   0, in_year(1934)), project_equirectangular },   // Putnins P1: awaits project_putnins
-    /*  92 */ { pack(0x48,   1, in_year(1934)), project_equirectangular },   // Putnins P2: awaits project_putnins
-    /*  93 */ { pack(0x48,   2, in_year(1934)), project_equirectangular },   // Putnins P3: awaits project_putnins
-    /*  94 */ { pack(0x48,   3, in_year(1934)), project_equirectangular },   // Putnins P3': awaits project_putnins
-    /*  95 */ { pack(0x48,   4, in_year(1934)), project_equirectangular },   // Putnins P4': awaits project_putnins
-    /*  96 */ { pack(0x48,   5, in_year(1934)), project_equirectangular },   // Putnins P5: awaits project_putnins
-    /*  97 */ { pack(0x48,   6, in_year(1934)), project_equirectangular },   // Putnins P5': awaits project_putnins
-    /*  98 */ { pack(0x48,   7, in_year(1934)), project_equirectangular },   // Putnins P6: awaits project_putnins
-    /*  99 */ { pack(0x48,   8, in_year(1934)), project_equirectangular },   // Putnins P6': awaits project_putnins
+    /*  61 */ { pack(0x42,   0, in_year(1890)), project_nell },   // Nell
+    /*  62 */ { pack(0x42,   1, in_year(1900)), project_nell_hammer },   // Nell-Hammer
+    /*  63 */ { pack(0x42,   0, in_year(1921)), project_winkel_tripel },   // Winkel Tripel
+    /*  64 */ { pack(0x42,   0, in_year(1963)), project_robinson },   // Robinson
+    /*  65 */ { pack(0x42,   0, in_year(1965)), project_the_times },   // The Times
+    /*  66 */ { pack(0x42,   0, in_year(1972)), project_hatano },   // Hatano Asymmetrical
+    /*  67 */ { pack(0x43,   0, in_year(1570)), project_sinusoidal_mollweide },   // Sinusoidal
+    /*  68 */ { pack(0x43,   0, in_year(1862)), project_stereographic_equivalent },   // Stereographic Equivalent
+    /*  69 */ { pack(0x43,   2, in_year(1923)), project_sinusoidal_mollweide },   // Homolosine
+    /*  70 */ { pack(0x43,   3, in_year(1929)), project_sinusoidal_mollweide },   // Eumorphic
+    /*  71 */ { pack(0x43,   0, in_year(1929)), project_craster_parabolic },   // Craster Parabolic
+    /*  72 */ { pack(0x43,   0, in_year(1933)), project_kavrayskiy_5 },   // Kavrayskiy V
+    /*  73 */ { pack(0x43,   0, in_year(1937)), project_quartic_authalic },   // Quartic Authalic
+    /*  74 */ { pack(0x43,   0, in_year(1949)), project_mcbryde_thomas_1 },   // McBryde-Thomas I
+    /*  75 */ { pack(0x43,   0, in_year(1968)), project_erdi_krausz },   // Érdi-Krausz
+    /*  76 */ { pack(0x45,   1, in_year(1906)), project_eckert },   // Eckert I
+    /*  77 */ { pack(0x45,   2, in_year(1906)), project_eckert },   // Eckert II
+    /*  78 */ { pack(0x45,   3, in_year(1906)), project_eckert },   // Eckert III
+    /*  79 */ { pack(0x45,   4, in_year(1906)), project_eckert },   // Eckert IV
+    /*  80 */ { pack(0x45,   5, in_year(1906)), project_eckert },   // Eckert V
+    /*  81 */ { pack(0x45,   6, in_year(1906)), project_eckert },   // Eckert VI
+    /*  82 */ { pack(0x46,   0, in_year(1914)), project_winkel },   // Winkel I
+    /*  83 */ { pack(0x46,   1, in_year(1918)), project_winkel },   // Winkel II
+    /*  84 */ { pack(0x47,   1, in_year(1932)), project_wagner },   // Wagner I
+    /*  85 */ { pack(0x47,   2, in_year(1949)), project_wagner },   // Wagner II
+    /*  86 */ { pack(0x47,   3, in_year(1932)), project_wagner },   // Wagner III
+    /*  87 */ { pack(0x47,   4, in_year(1932)), project_wagner },   // Wagner IV
+    /*  88 */ { pack(0x47,   5, in_year(1949)), project_wagner },   // Wagner V
+    /*  89 */ { pack(0x47,   0, in_year(1932)), project_wagner_6 },   // Wagner VI
+    /*  90 */ { pack(0x47,   0, in_year(1941)), project_wagner_7 },   // Wagner VII
+    /*  91 */ { pack(0x48,   0, in_year(1934)), project_putnins },   // Putnins P1
+    /*  92 */ { pack(0x48,   1, in_year(1934)), project_putnins },   // Putnins P2
+    /*  93 */ { pack(0x48,   2, in_year(1934)), project_putnins },   // Putnins P3
+    /*  94 */ { pack(0x48,   3, in_year(1934)), project_putnins },   // Putnins P3'
+    /*  95 */ { pack(0x48,   4, in_year(1934)), project_putnins },   // Putnins P4'
+    /*  96 */ { pack(0x48,   5, in_year(1934)), project_putnins },   // Putnins P5
+    /*  97 */ { pack(0x48,   6, in_year(1934)), project_putnins },   // Putnins P5'
+    /*  98 */ { pack(0x48,   7, in_year(1934)), project_putnins },   // Putnins P6
+    /*  99 */ { pack(0x48,   8, in_year(1934)), project_putnins },   // Putnins P6'
     /* 100 */ { pack(0x50,   0, circa(150)), project_equirectangular },   // Ptolemy I: awaits project_ptolemy_1
     /* 101 */ { pack(0x50,   0, circa(150)), project_equirectangular },   // Ptolemy II: awaits project_ptolemy_2
     /* 102 */ { pack(0x50,   0, in_year(1511)), project_equirectangular },   // Bonne: awaits project_bonne
@@ -127,19 +127,19 @@ const ProjectionEntry PROJECTION_CATALOGUE[] = {
     /* 112 */ { pack(0x53,  30, in_year(1507)), project_equirectangular },   // Gore: awaits project_nicolosi_gore
     /* 113 */ { pack(0x53,   0, in_year(1514)), project_equirectangular },   // Octant: awaits project_octant
     /* 114 */ { pack(0x53,   0, in_year(1556)), project_equirectangular },   // Four-Lobed Star: awaits project_four_lobed_star
-    /* 115 */ { pack(0x53,   0, in_year(1865)), project_equirectangular },   // Petermann Star: awaits project_star
-    /* 116 */ { pack(0x53,   1, in_year(1879)), project_equirectangular },   // Berghaus Star: awaits project_star
-    /* 117 */ { pack(0x54,  10, in_year(1916)), project_equirectangular },   // Interrupted Sinusoidal: awaits project_sinusoidal_mollweide
-    /* 118 */ { pack(0x54,  11, in_year(1916)), project_equirectangular },   // Interrupted Mollweide: awaits project_sinusoidal_mollweide
-    /* 119 */ { pack(0x54,  22, in_year(1923)), project_equirectangular },   // Interrupted Homolosine, Land: awaits project_sinusoidal_mollweide
-    /* 120 */ { pack(0x54,  32, in_year(1923)), project_equirectangular },   // Interrupted Homolosine, Oceans: awaits project_sinusoidal_mollweide
-    /* 121 */ { pack(0x54,  43, in_year(1929)), project_equirectangular },   // Interrupted Eumorphic: awaits project_sinusoidal_mollweide
-    /* 122 */ { pack(0x55,   0, in_year(1833)), project_equirectangular },   // Littrow: awaits project_littrow
+    /* 115 */ { pack(0x53,   0, in_year(1865)), project_star },   // Petermann Star
+    /* 116 */ { pack(0x53,   1, in_year(1879)), project_star },   // Berghaus Star
+    /* 117 */ { pack(0x54,  10, in_year(1916)), project_sinusoidal_mollweide },   // Interrupted Sinusoidal
+    /* 118 */ { pack(0x54,  11, in_year(1916)), project_sinusoidal_mollweide },   // Interrupted Mollweide
+    /* 119 */ { pack(0x54,  22, in_year(1923)), project_sinusoidal_mollweide },   // Interrupted Homolosine, Land
+    /* 120 */ { pack(0x54,  32, in_year(1923)), project_sinusoidal_mollweide },   // Interrupted Homolosine, Oceans
+    /* 121 */ { pack(0x54,  43, in_year(1929)), project_sinusoidal_mollweide },   // Interrupted Eumorphic
+    /* 122 */ { pack(0x55,   0, in_year(1833)), project_littrow },   // Littrow
     /* 123 */ { pack(0x55,   1, in_year(1879)), project_equirectangular },   // Wiechel: awaits project_polar_azimuthal_equal_area
-    /* 124 */ { pack(0x55,   0, in_year(1909)), project_equirectangular },   // Mecca Retroazimuthal: awaits project_mecca_retroazimuthal
-    /* 125 */ { pack(0x55,   0, in_year(1910)), project_equirectangular },   // Hinks-Reeves Retroazimuthal: awaits project_hinks_reeves
-    /* 126 */ { pack(0x55,   0, in_year(1935)), project_equirectangular },   // Loximuthal: awaits project_loximuthal
-    /* 127 */ { pack(0x55,   0, in_year(1943)), project_equirectangular },   // Arden-Close: awaits project_arden_close
+    /* 124 */ { pack(0x55,   0, in_year(1909)), project_mecca_retroazimuthal },   // Mecca Retroazimuthal
+    /* 125 */ { pack(0x55,   0, in_year(1910)), project_hinks_reeves },   // Hinks-Reeves Retroazimuthal
+    /* 126 */ { pack(0x55,   0, in_year(1935)), project_loximuthal },   // Loximuthal
+    /* 127 */ { pack(0x55,   0, in_year(1943)), project_arden_close },   // Arden-Close
 };
 static_assert(sizeof PROJECTION_CATALOGUE / sizeof PROJECTION_CATALOGUE[0] == PROJECTION_COUNT,
               "one entry per projection");
