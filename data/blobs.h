@@ -6,6 +6,7 @@ extern const int OUTLINE_STREAM_SIZE;
 extern const char COUNTRY_NAME_LIST[];         // 237 zero-terminated names in code order
 extern const int COUNTRY_NAME_LIST_SIZE;
 extern const unsigned char REGION_PARENTS[];   // 23 parent codes for the regions 215..237
+extern const int REGION_PARENTS_SIZE;
 extern const char PROJECTION_NAME_LIST[];      // 128 names, each followed by its credit field
 extern const int PROJECTION_NAME_LIST_SIZE;
 extern const char MENU_SCRIPT[];               // the menu script and the group titles

@@ -1,0 +1,27 @@
+// tools/render/command.h: what every orbily-render subcommand is, and the helpers they share.
+// A subcommand writes its whole output into a string; main sends it out only on success.
+#pragma once
+#include <string>
+#include <vector>
+#include "geo/cells.h"
+#include "geo/outlines.h"
+
+using Arguments = std::vector<std::string>;
+
+// Reads the arguments and fills output. On bad input returns false and sets error to a
+// one-line message (no program name, no newline); output is then thrown away.
+using RenderCommand = bool (*)(const Arguments& arguments, std::string& output, std::string& error);
+
+// The static data that start-up prepares: country names, decoded outlines, cells. Built on
+// the first call, the same afterwards.
+struct World {
+    DecodeFigures decoded;
+    ClipFigures clipped;
+};
+const World& prepare_world();
+
+// printf into a string, appending.
+void append_format(std::string& output, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+// False, with the message, when a subcommand got any argument; for those that take none.
+bool expect_no_arguments(const char* command, const Arguments& arguments, std::string& error);
