@@ -15,7 +15,7 @@ const BlobEntry BLOBS[] = {
     {"outlines", OUTLINE_STREAM, &OUTLINE_STREAM_SIZE},
     {"country-names", COUNTRY_NAME_LIST, &COUNTRY_NAME_LIST_SIZE},
     {"region-parents", REGION_PARENTS, &REGION_PARENTS_SIZE},
-    {"projections", nullptr, nullptr},
+    {"projections", PROJECTION_NAME_LIST, &PROJECTION_NAME_LIST_SIZE},
     {"flags", nullptr, nullptr},
     {"column-labels", nullptr, nullptr},
     {"stat-records", nullptr, nullptr},
