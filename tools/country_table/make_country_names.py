@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes data/country_names.cpp (the packed country names and the region parents) from
-countries.tsv. Same input, same bytes."""
+countries.tsv, or the file named by the one argument. Same input, same bytes."""
 import pathlib
 import sys
 
@@ -85,7 +85,8 @@ def emit(rows):
 def main():
     rows = read_table(SOURCE.read_text(encoding="utf-8"))
     check_table(rows)
-    TARGET.write_bytes(emit(rows).encode("cp1252"))
+    target = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else TARGET
+    target.write_bytes(emit(rows).encode("cp1252"))
     return 0
 
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Writes data/outline_stream.cpp from sample_outlines.txt: hex bytes and anchors assembled
-into one outline stream. Same input, same bytes."""
+"""Writes data/outline_stream.cpp (or the file named by the one argument) from
+sample_outlines.txt: hex bytes and anchors assembled into one outline stream. Same input,
+same bytes."""
 import pathlib
 import sys
 
@@ -53,7 +54,8 @@ def emit(stream):
 
 
 def main():
-    TARGET.write_text(emit(assemble(SOURCE.read_text(encoding="utf-8"))), encoding="ascii")
+    target = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else TARGET
+    target.write_text(emit(assemble(SOURCE.read_text(encoding="utf-8"))), encoding="ascii")
     return 0
 
 
