@@ -20,6 +20,9 @@ void fill_rect(Canvas& canvas, const DeviceRect& rect, Colour colour);
 void select_brush(Canvas& canvas, Colour colour);
 // The one-pixel pen that outlines polygons and ellipses from now on (NO_COLOUR: no outline).
 void select_pen(Canvas& canvas, Colour colour);
+// Back to a fresh canvas's white brush and black pen, freeing whatever brush and pen were made
+// for it; a routine that selected its own colours calls this before it returns.
+void release_pen_and_brush(Canvas& canvas);
 
 // A closed polygon, filled by the alternate (even-odd) rule, then outlined.
 void draw_polygon(Canvas& canvas, const DevicePoint* points, int count);
@@ -35,3 +38,10 @@ void fill_path(Canvas& canvas);
 
 // The colour of one pixel as 0x00BBGGRR; NO_COLOUR outside the canvas or on a vector canvas.
 Colour read_pixel(Canvas& canvas, int x, int y);
+
+// Shrinks the top-left source_width x source_height of source into the top-left width x height of
+// destination by averaging. Whole factors (source_width = kx * width, source_height = ky * height)
+// use the box average of platform/shrink.h, so every back end gives the same pixels; other sizes
+// fall back to the back end's own smoothing scale.
+void shrink_canvas(Canvas& source, int source_width, int source_height,
+                   Canvas& destination, int width, int height);

@@ -1,0 +1,33 @@
+// platform/cairo_draw.h: the Cairo canvases behind platform/draw.h. Image canvases are drawn pixel
+// by pixel with GDI's rules (platform/raster.h); SVG and PDF canvases record the calls as vectors.
+#pragma once
+#include <cairo.h>
+#include "platform/draw.h"
+#include "platform/pixel_buffer.h"
+
+// A Cairo drawing target. Zero-initialise it, create it with one of the functions below, and give
+// it back with close_canvas. A fresh canvas has a white brush and a black pen, like a fresh DC.
+struct Canvas {
+    cairo_surface_t* surface;
+    cairo_t* cairo;          // holds the path being built; draws on vector canvases
+    PixelBuffer image;       // the pixels of an image canvas; pixels is null on a vector canvas
+    Colour brush, pen;
+};
+
+// An image canvas of width x height pixels, cleared to black. CAIRO_FORMAT_RGB24 or
+// CAIRO_FORMAT_ARGB32 (drawing is opaque either way). False, and nothing to close, on failure.
+bool create_image_canvas(Canvas& canvas, cairo_format_t format, int width, int height);
+// Vector canvases writing to path, width x height points; the file is complete after close_canvas.
+bool create_svg_canvas(Canvas& canvas, const char* path, double width, double height);
+bool create_pdf_canvas(Canvas& canvas, const char* path, double width, double height);
+
+// Finishes the file of a vector canvas and releases the canvas; false if Cairo reported an error
+// at any point (the file is then incomplete or missing).
+bool close_canvas(Canvas& canvas);
+
+// Writes an image canvas as a PNG file; false on a vector canvas or a failed write.
+bool write_canvas_png(Canvas& canvas, const char* path);
+
+// Direct access to the pixels of an image canvas (pixels null on a vector canvas). Drawing through
+// draw.h and writing these pixels may be mixed freely.
+PixelBuffer canvas_pixels(Canvas& canvas);
