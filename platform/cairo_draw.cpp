@@ -11,8 +11,6 @@
 
 static const Colour WHITE = 0x00FFFFFFu;
 static const Colour BLACK = 0x00000000u;
-// the ellipse polygon stays within this distance of the true curve, in pixels (Cairo's own default)
-static const double FLATNESS = 0.1;
 static const double PI = 3.141592653589793;
 
 static bool start_canvas(Canvas& canvas, cairo_surface_t* surface)
@@ -139,32 +137,14 @@ void draw_polygon(Canvas& canvas, const DevicePoint* points, int count)
     fill_and_stroke_vector(canvas, true);
 }
 
-// Vertices of the ellipse centred on (cx, cy) with radii rx, ry, rounded to whole pixels, as many
-// as keep the chords within FLATNESS of the curve: r (1 - cos(pi / n)) <= FLATNESS.
-static std::vector<DevicePoint> ellipse_ring(double cx, double cy, double rx, double ry)
-{
-    const double r = std::max(rx, ry);
-    int n = 8;
-    while (n < MAX_RING_POINTS && r * (1.0 - std::cos(PI / n)) > FLATNESS) n *= 2;
-    std::vector<DevicePoint> ring(n);
-    for (int i = 0; i < n; ++i) {
-        const double angle = 2.0 * PI * i / n;
-        ring[i] = DevicePoint{ int32_t(std::floor(cx + rx * std::cos(angle) + 0.5)),
-                               int32_t(std::floor(cy + ry * std::sin(angle) + 0.5)) };
-    }
-    return ring;
-}
-
 void draw_ellipse(Canvas& canvas, const DeviceRect& box)
 {
     const double left = std::min(box.left, box.right), right = std::max(box.left, box.right);
     const double top = std::min(box.top, box.bottom), bottom = std::max(box.top, box.bottom);
     if (right == left || bottom == top) return;
     if (canvas.image.pixels) {
-        // the outline runs through the outermost pixels inside the box: left..right-1, top..bottom-1
-        const std::vector<DevicePoint> ring = ellipse_ring((left + right - 1) / 2, (top + bottom - 1) / 2,
-                                                           (right - left - 1) / 2, (bottom - top - 1) / 2);
-        fill_and_outline_ring(canvas, ring.data(), int(ring.size()));
+        draw_ellipse_pixels(canvas.image, box, canvas.brush != NO_COLOUR, pixel_of_colour(canvas.brush),
+                            canvas.pen != NO_COLOUR, pixel_of_colour(canvas.pen));
         return;
     }
     cairo_new_path(canvas.cairo);

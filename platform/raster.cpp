@@ -2,6 +2,7 @@
 // Integer arithmetic only, so every build sets the same pixels.
 #include "platform/raster.h"
 #include "platform/core_assert.h"
+#include "platform/math.h"
 
 // x where each active edge crosses the current scanline, rounded up: the first pixel on its right
 static int32_t crossings[MAX_RING_POINTS];
@@ -142,4 +143,41 @@ void draw_line(const PixelBuffer& image, DevicePoint start, DevicePoint end, uin
 void outline_ring(const PixelBuffer& image, const DevicePoint* points, int count, uint32_t pixel)
 {
     for (int i = 0; i < count; ++i) draw_line(image, points[i], points[i + 1 < count ? i + 1 : 0], pixel);
+}
+
+// Columns [first, last] of row y in the ellipse of box; first > last when the row holds none.
+static void ellipse_span(const DeviceRect& box, int y, int& first, int& last)
+{
+    first = 1;
+    last = 0;
+    if (y < box.top || y >= box.bottom) return;
+    const double cx = (box.left + box.right - 1) * 0.5, cy = (box.top + box.bottom - 1) * 0.5;
+    const double rx = (box.right - box.left) * 0.5, ry = (box.bottom - box.top) * 0.5;
+    const double v = (y - cy) / ry;
+    const double half_width = rx * sqrt_d(1.0 - v * v);
+    // members are the x with |x - cx| < half_width; cx is whole or half, so the span is symmetric
+    const double span = cx - half_width;
+    first = int(span);
+    if (first <= span) ++first;                       // smallest x above cx - half_width
+    last = int(box.left + box.right - 1) - first;     // its mirror image
+}
+
+void draw_ellipse_pixels(const PixelBuffer& image, const DeviceRect& box, bool has_fill,
+                         uint32_t fill_pixel, bool has_outline, uint32_t outline_pixel)
+{
+    const DeviceRect b{ min_i(box.left, box.right), min_i(box.top, box.bottom),
+                        max_i(box.left, box.right), max_i(box.top, box.bottom) };
+    for (int y = max_i(b.top, 0); y < min_i(b.bottom, image.height); ++y) {
+        int first, last, above_first, above_last, below_first, below_last;
+        ellipse_span(b, y, first, last);
+        ellipse_span(b, y - 1, above_first, above_last);
+        ellipse_span(b, y + 1, below_first, below_last);
+        uint32_t* row = image.pixels + y * image.stride;
+        for (int x = max_i(first, 0); x <= min_i(last, image.width - 1); ++x) {
+            const bool edge = x == first || x == last || x < above_first || x > above_last
+                           || x < below_first || x > below_last;
+            if (edge && has_outline) row[x] = outline_pixel;
+            else if (has_fill) row[x] = fill_pixel;
+        }
+    }
 }

@@ -27,3 +27,11 @@ void draw_line(const PixelBuffer& image, DevicePoint start, DevicePoint end, uin
 // The outline of a closed ring: every edge by draw_line, the last back to the first vertex, so each
 // vertex is set once.
 void outline_ring(const PixelBuffer& image, const DevicePoint* points, int count, uint32_t pixel);
+
+// The ellipse inscribed in box (right and bottom excluded, like a rectangle): pixel (x, y) belongs
+// to it when its offset from the box's centre, over half the box's width and height, has length
+// below 1. Its outline (members with a member-free neighbour above, below, left or right) gets
+// outline_pixel, the rest fill_pixel; with has_outline false the fill covers the outline too,
+// with has_fill false only the outline is drawn. Mirror-symmetric across both centre lines.
+void draw_ellipse_pixels(const PixelBuffer& image, const DeviceRect& box, bool has_fill,
+                         uint32_t fill_pixel, bool has_outline, uint32_t outline_pixel);
