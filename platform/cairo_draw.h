@@ -5,6 +5,11 @@
 #include "platform/draw.h"
 #include "platform/pixel_buffer.h"
 
+// Against GDI (checked under Wine): fill_rect, polygons and their one-pixel outlines set exactly the
+// same pixels; ellipses differ in about one boundary pixel in a hundred; Bezier paths are flattened
+// by Cairo and rounded to whole pixels, so their edges may differ by a pixel where GDI's curve
+// subdivision falls differently. Vector canvases stroke outlines one unit wide.
+
 // A Cairo drawing target. Zero-initialise it, create it with one of the functions below, and give
 // it back with close_canvas. A fresh canvas has a white brush and a black pen, like a fresh DC.
 struct Canvas {
