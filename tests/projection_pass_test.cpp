@@ -1,5 +1,8 @@
 // tests/projection_pass_test.cpp
 #include <gtest/gtest.h>
+#include <cmath>
+#include "data/blobs.h"
+#include "geo/outlines.h"
 #include "projection/formulas.h"
 #include "tests/projection_harness.h"
 
@@ -142,3 +145,33 @@ TEST(ProjectAll, ANewPassReplacesTheLastOne)
     EXPECT_EQ(projected_point_count, cell_point_count);
     for (int i = 1; i < projected_list_length; i += 2) EXPECT_GT(projected_list[i], 0);
 }
+
+// 3. Sweep: every catalogue entry over the embedded cells keeps or drops whole pieces and
+// writes finite points only.
+class ProjectAllEveryEntry : public ::testing::TestWithParam<int> {};
+
+TEST_P(ProjectAllEveryEntry, KeepsOrDropsWholePiecesOfTheEmbeddedCells)
+{
+    decode_outlines(OUTLINE_STREAM, OUTLINE_STREAM_SIZE);
+    clip_to_cells();
+    for (int rotation : { 0, 13 }) {
+        project_all(GetParam(), rotation);
+        int piece = 0;
+        int sum = 0;
+        for (int i = 0; i < cell_list_length; ++i) {
+            if (cell_list[i] < 0) continue;
+            const int kept = projected_list[2 * piece + 1];
+            EXPECT_EQ(projected_list[2 * piece], cell_list[i]);
+            EXPECT_TRUE(kept == 0 || kept == cell_list[i + 1]) << "piece " << piece;
+            sum += kept;
+            ++piece;
+            ++i;
+        }
+        EXPECT_EQ(projected_list_length, 2 * piece);
+        EXPECT_EQ(projected_point_count, sum);
+        for (int i = 0; i < 2 * projected_point_count; ++i)
+            ASSERT_TRUE(std::isfinite(projected_points[i])) << "rotation " << rotation << " value " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, ProjectAllEveryEntry, ::testing::Range(0, PROJECTION_COUNT));
