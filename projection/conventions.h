@@ -10,6 +10,10 @@ inline double rad(double degrees) { return degrees * 3.1415927f * 0.0055555557f;
 // Lambda: the rotated longitude of the piece's west edge, 15 x display sector - 180
 inline int west_edge_deg(const ProjectionContext& ctx) { return 15 * display_sector(ctx) - 180; }
 
+// s'k = (rotation + sector + k) mod 24: the display sector turned by k, for formulas whose own
+// central meridian is not the map's
+inline int display_sector_plus(const ProjectionContext& ctx, int k) { return (ctx.rotation + ctx.sector + k) % SECTOR_COUNT; }
+
 // phi0: the latitude of the piece's north edge, 90 - 30 x band
 inline int north_edge_deg(const ProjectionContext& ctx) { return 90 - 30 * ctx.band; }
 

@@ -1,0 +1,369 @@
+// projection/azimuthal.cpp: the azimuthal family in its polar, equatorial and oblique aspects.
+// A formula writes all ctx.count points and returns ctx.count, or writes none and returns 0;
+// drops are decided from band and display sector before any point is touched.
+#include "platform/core_assert.h"
+#include "projection/conventions.h"
+#include "projection/formulas.h"
+
+// How many display sectors (turned by 12) on each side of the far meridian an oblique view
+// drops, by band 0..4; band 5 is always dropped.
+static const int FAR_SIDE_ORTHOGRAPHIC[] = { 0, 1, 4, 6, 7 };
+static const int FAR_SIDE_STEREOGRAPHIC[] = { 0, 0, 4, 6, 7 };
+
+// perspective distance P, in globe radii from the centre, by variant
+static const float PERSPECTIVE_DISTANCE[] = { 1.0f, 1.7071068f, 1.594f, 1.7320508f, 2.105f };
+
+// True when an oblique view seen from 30 N hides the piece: band 5, or b = s'12 within the
+// band's half-width of 12.
+static bool on_far_side(const ProjectionContext& ctx, const int* half_widths, int b)
+{
+    if (ctx.band >= 5) return true;
+    const int w = half_widths[ctx.band];
+    return 12 - w <= b && b < 12 + w;
+}
+
+// Polar Orthographic: the northern hemisphere (bands 0..2) as a disc about (90, 90), the southern
+// about (270, 90), radius 90. Never drops a piece.
+int project_polar_orthographic(const ProjectionContext& ctx)
+{
+    const int sector = display_sector(ctx);
+    const int b = 30 * ctx.band;
+    const double sigma = b < 89 ? -1.0 : 1.0;
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double d = sin_d(rad(b + double(in[1])));
+        const double a = rad(15.0 * sector + in[0]);
+        out[0] = float((sigma - d * sin_d(a)) * 90.0 + 180.0);
+        out[1] = float(d * 90.0 * sigma * cos_d(a) + 90.0);
+    }
+    return ctx.count;
+}
+
+// Equatorial Orthographic: the hemispheres west and east of the sector turned by 18 as two discs
+// about (90, 90) and (270, 90). Never drops a piece.
+int project_equatorial_orthographic(const ProjectionContext& ctx)
+{
+    const int d = display_sector_plus(ctx, 18);
+    const double side = d < 12 ? -1.0 : 1.0;
+    const int b = 30 * ctx.band;
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double c = rad(b + double(in[1]));
+        out[0] = float(side * (cos_d(rad(15.0 * d + in[0])) * sin_d(c) + 1.0) * 90.0 + 180.0);
+        out[1] = float(90.0 - 90.0 * cos_d(c));
+    }
+    return ctx.count;
+}
+
+// Oblique Orthographic, the globe seen from 30 N above longitude 0 (also the application icon):
+// a disc of radius 90 about (180, 90). Drops band 5 and the far-side pieces of bands 1..4;
+// a kept point behind the horizon is pushed out onto the rim.
+int project_oblique_orthographic(const ProjectionContext& ctx)
+{
+    const int b = display_sector_plus(ctx, 12);
+    if (on_far_side(ctx, FAR_SIDE_ORTHOGRAPHIC, b)) return 0;
+    const int turned = 15 * ((b + 6) % SECTOR_COUNT);
+    const int band_deg = 30 * ctx.band;
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double c = rad(band_deg + double(in[1]));
+        const double l = rad(turned + double(in[0]));
+        const double d = -sin_d(c) * sin_d(l);
+        const double e = 0.8660254f * d - 0.5 * cos_d(c);
+        const double f = 1.0 / sqrt_d(1.0 - e * e);
+        const double g = float(-sin_d(c) * cos_d(l));
+        const double d2 = 0.5 * d + 0.8660254f * cos_d(c);
+        if (e > 0.0) {
+            out[0] = float(f * g * 90.0 + 180.0);
+            out[1] = float(90.0 - d2 * f * 90.0);
+        } else {
+            out[0] = float(90.0 * g + 180.0);
+            out[1] = float(90.0 - 90.0 * d2);
+        }
+    }
+    return ctx.count;
+}
+
+// Polar Gnomonic of the northern hemisphere about (180, 90); colatitudes beyond 80 are held at
+// the radius 50 tan 80. Drops bands 3..5.
+int project_polar_gnomonic(const ProjectionContext& ctx)
+{
+    const int b = 30 * ctx.band;
+    if (b > 88) return 0;
+    const int turned = 15 * display_sector_plus(ctx, 18);
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double e = 50.0 * tan_d(rad(min_f(float(b + double(in[1])), 80.0f)));
+        const double a = float(rad(turned + double(in[0])));
+        out[0] = float(180.0 - e * cos_d(a));
+        out[1] = float(e * sin_d(a) + 90.0);
+    }
+    return ctx.count;
+}
+
+// Equatorial Gnomonic: the ten display sectors (turned by 18) 1..10 of bands 1..4, where the
+// tangents stay finite. Drops every other piece.
+int project_equatorial_gnomonic(const ProjectionContext& ctx)
+{
+    const int b = display_sector_plus(ctx, 18);
+    if (b == 0 || b > 10 || ctx.band == 0 || ctx.band == 5) return 0;
+    const int band_deg = 30 * ctx.band;
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double a = rad(15.0 * b + in[0] - 90.0);
+        out[0] = float(60.0 * tan_d(a) + 180.0);
+        out[1] = float(60.0 * tan_d(rad(band_deg + double(in[1]) - 90.0)) / cos_d(a) + 90.0);
+    }
+    return ctx.count;
+}
+
+// Oblique Gnomonic of the northern hemisphere seen from 30 N, in this program's own form (its Y
+// adds 0.5 S G to D H); the scale G is capped at 250, and a point at or behind the horizon
+// (f <= 0) gets G = H = 250. Drops bands 4 and 5.
+int project_oblique_gnomonic(const ProjectionContext& ctx)
+{
+    const int b = 30 * ctx.band;
+    if (b - 90 > 0) return 0;
+    const int west = west_edge_deg(ctx);
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double l = float(rad(west + double(in[0])));
+        const double q = rad(b - 90 + double(in[1]));
+        const double cos_l = float(cos_d(l));
+        const double cos_q = float(cos_d(q));
+        const double sin_q = float(sin_d(q));
+        const double f = 0.5 * cos_l * cos_q - 0.8660254f * sin_q;
+        double g = 250.0;
+        double h = 250.0;
+        if (f > 0.0) {
+            g = min_f(float(35.0 / f), 250.0f);
+            h = cos_q * g;
+        }
+        out[0] = float(h * sin_d(l) + 180.0);
+        out[1] = float(0.5 * sin_q * g + cos_l * h + 90.0);
+    }
+    return ctx.count;
+}
+
+// Polar perspective maps (Polar Stereographic 0, Polar Perspective Azimuthal 1, Parent I-III 2-4):
+// each hemisphere seen from P globe radii beyond the opposite pole; the north as a disc about
+// (90, 90), the south about (270, 90). Never drops a piece.
+int project_polar_perspective(const ProjectionContext& ctx)
+{
+    const int variant = variant_of(ctx);
+    CORE_ASSERT(variant >= 0 && variant < 5);
+    const double p = PERSPECTIVE_DISTANCE[variant];
+    const int e = 30 * ctx.band - 90;
+    const double sigma = e < 0 ? 1.0 : -1.0;
+    const int west = west_edge_deg(ctx);
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double c = rad(90.0 - abs_d(e + double(in[1])));   // from the nearer pole
+        const double r = 90.0 * p * float(sin_d(c)) / (p + cos_d(c));
+        const double a = rad(west + double(in[0]));
+        out[0] = float((2.0 - sigma) * 90.0 + r * sin_d(a));
+        out[1] = float(r * sigma * cos_d(a) + 90.0);
+    }
+    return ctx.count;
+}
+
+// Equatorial Stereographic: the hemispheres west and east of the sector turned by 18 as two discs
+// about (90, 90) and (270, 90). Never drops a piece.
+int project_equatorial_stereographic(const ProjectionContext& ctx)
+{
+    const int d = display_sector_plus(ctx, 18);
+    const double e = d < 12 ? 1.0 : -1.0;
+    const int b = 30 * ctx.band;
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double a = e * rad(15.0 * d + in[0]);
+        const double q = rad(b - 90 + double(in[1]));
+        const double f = float(cos_d(q));
+        const double g = 1.0 / (sin_d(a) * f + 1.0);
+        out[0] = float(180.0 - e * (g * f * cos_d(a) + 1.0) * 90.0);
+        out[1] = float((g * sin_d(q) + 1.0) * 90.0);
+    }
+    return ctx.count;
+}
+
+// Oblique Stereographic, seen from 30 N above longitude 0: a disc of radius 90 about (180, 90),
+// every quantity held in single precision. Drops band 5 and the far-side pieces of bands 2..4;
+// a kept point beyond the rim is pulled onto it.
+int project_oblique_stereographic(const ProjectionContext& ctx)
+{
+    const int b = display_sector_plus(ctx, 12);
+    if (on_far_side(ctx, FAR_SIDE_STEREOGRAPHIC, b)) return 0;
+    const int band_deg = 30 * ctx.band;
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const float p = float(rad(band_deg - 90 + double(in[1])));
+        const float d = float(sin_d(p));
+        const float q = float(cos_d(p));
+        const float l = float(rad(15.0 * b + in[0]));
+        const float e = float(cos_d(l) * q);
+        const float f = float(1.0 / (1.0 - 0.5 * d + 0.8660254f * double(e)));
+        const float g = float(double(f) * (0.8660254f * double(d) + 0.5 * e));
+        const float h = float(double(q) * f * sin_d(l));
+        const float l2 = float(double(g) * g + double(h) * h);
+        if (l2 > 1.0f) {
+            const float m = float(1.0 / sqrt_d(l2));   // only here: L is 0 at the centre
+            out[0] = float(double(h) * m * 90.0 + 180.0);
+            out[1] = float((double(g) * m + 1.0) * 90.0);
+        } else {
+            out[0] = float(90.0 * h + 180.0);
+            out[1] = float((double(g) + 1.0) * 90.0);
+        }
+    }
+    return ctx.count;
+}
+
+// Polar Azimuthal Equidistant: each hemisphere about its pole, the north centred at (90, 90), the
+// south at (270, 90); the radius is the distance from that pole in degrees. Never drops a piece.
+int project_polar_azimuthal_equidistant(const ProjectionContext& ctx)
+{
+    const int e = 30 * ctx.band - 90;
+    const double sigma = e < 0 ? 1.0 : -1.0;
+    const int turned = 15 * display_sector_plus(ctx, 12);
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double f = sigma * (e + double(in[1])) + 90.0;
+        const double a = rad(turned + double(in[0]));
+        out[0] = float(f * sin_d(a) + 180.0 - 90.0 * sigma);
+        out[1] = float(f * sigma * cos_d(a) + 90.0);
+    }
+    return ctx.count;
+}
+
+// The same, interrupted: the north as one disc about (180, 90), the south split at display sector
+// 12 into two half-discs about (0, 90) and (360, 90). Never drops a piece.
+int project_polar_azimuthal_equidistant_interrupted(const ProjectionContext& ctx)
+{
+    const int a0 = 30 * ctx.band - 90;
+    const int b = display_sector(ctx);
+    const int c = a0 < 0 ? 180 : b < 12 ? 0 : 360;
+    const double d = a0 < 0 ? 1.0 : -1.0;
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double e = d * (a0 + double(in[1])) + 90.0;
+        const double a = rad(c + 15 * b + double(in[0]));
+        out[0] = float(c + e * sin_d(a));
+        out[1] = float(e * d * cos_d(a) + 90.0);
+    }
+    return ctx.count;
+}
+
+// The same, worldwide: one disc about the North Pole at (180, 90), radius half the colatitude.
+// Never drops a piece.
+int project_polar_azimuthal_equidistant_worldwide(const ProjectionContext& ctx)
+{
+    const int b = 30 * ctx.band;
+    const int turned = 15 * display_sector_plus(ctx, 12);
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double d = (b + double(in[1])) / 2.0;
+        const double a = rad(turned + double(in[0]));
+        out[0] = float(d * sin_d(a) + 180.0);
+        out[1] = float(d * cos_d(a) + 90.0);
+    }
+    return ctx.count;
+}
+
+// Equatorial Azimuthal Equidistant: two hemispheres (display sectors turned by 18, below and from
+// 12) about (90, 90) and (270, 90); a hemisphere's centre itself stays there. Never drops a piece.
+int project_equatorial_azimuthal_equidistant(const ProjectionContext& ctx)
+{
+    const int a0 = 15 * display_sector_plus(ctx, 18);
+    const int b = a0 < 180 ? 90 : 270;
+    const int band_deg = 30 * ctx.band;
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double q = rad(in[1] + double(band_deg) - 90.0);
+        const double f = cos_d(q);
+        const double a = rad(a0 + double(in[0]) - b);
+        const double c = acos_d(f * cos_d(a));
+        const double g = c < 0.000001f ? 0.0 : c * 57.29578f / sin_d(c);
+        out[0] = float(b + g * f * sin_d(a));
+        out[1] = float(g * sin_d(q) + 90.0);
+    }
+    return ctx.count;
+}
+
+// The variants of the polar azimuthal equal-area map: h = (h + coefficient x g^power) x scale and
+// the azimuth turned back by twist x g.
+struct EqualAreaShape {
+    float twist;
+    float coefficient;
+    int power;
+    float scale;
+};
+
+// by variant
+static const EqualAreaShape POLAR_EQUAL_AREA_SHAPES[] = {
+    { 0.0f, 0.0f, 0, 1.0f },             // 0 Polar Azimuthal Equal-Area
+    { 0.5f, 0.0f, 0, 1.0f },             // 1 Wiechel: a = a - g/2
+    { 0.0f, 0.042f, 9, 0.9735489f },     // 2 Ginzburg I
+    { 0.0f, 0.01591f, 10, 0.98409f },    // 3 Ginzburg II
+};
+
+static double power_of(double g, int n)
+{
+    double p = 1.0;
+    for (int i = 0; i < n; ++i) p *= g;
+    return p;
+}
+
+// Polar Azimuthal Equal-Area and its relatives (Wiechel 1, Ginzburg I 2, Ginzburg II 3): the
+// north (bands 0..2) as a disc about (90, 90), the south about (270, 90). Never drops a piece.
+int project_polar_azimuthal_equal_area(const ProjectionContext& ctx)
+{
+    const int variant = variant_of(ctx);
+    CORE_ASSERT(variant >= 0 && variant < 4);
+    const EqualAreaShape& shape = POLAR_EQUAL_AREA_SHAPES[variant];
+    const int e = north_edge_deg(ctx);
+    const double sigma = e > 0 ? 1.0 : -1.0;
+    const int sector = display_sector(ctx);
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double g = rad(90.0 - sigma * (e - double(in[1])));   // from the nearer pole
+        double h = 127.27922f * sin_d(g / 2.0);
+        const double a = rad(15.0 * sector + in[0]) - shape.twist * g;
+        if (shape.power > 0) h = (h + shape.coefficient * power_of(g, shape.power)) * shape.scale;
+        out[0] = float(180.0 - h * sin_d(a) - 90.0 * sigma);
+        out[1] = float(90.0 - h * sigma * cos_d(a));
+    }
+    return ctx.count;
+}
+
+// Equatorial Azimuthal Equal-Area: two hemispheres (display sectors turned by 18, below and from
+// 12) about (90, 90) and (270, 90). Never drops a piece.
+int project_equatorial_azimuthal_equal_area(const ProjectionContext& ctx)
+{
+    const int d = display_sector_plus(ctx, 18);
+    const int centre = d < 12 ? 90 : 270;
+    const int north_deg = north_edge_deg(ctx);
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double a = rad(15.0 * d + in[0] - centre);
+        const double p = rad(north_deg - double(in[1]));
+        const double f = float(cos_d(p));
+        const double g = 90.0 * sqrt_d(1.0 / (cos_d(a) * f + 1.0));
+        out[0] = float(centre + g * f * sin_d(a));
+        out[1] = float(90.0 - g * sin_d(p));
+    }
+    return ctx.count;
+}

@@ -1,0 +1,94 @@
+// projection/cylindrical.cpp: Mercator, the cylindrical equal-area map and the transverse family.
+// A formula writes all ctx.count points and returns ctx.count, or writes none and returns 0.
+#include "platform/core_assert.h"
+#include "projection/conventions.h"
+#include "projection/formulas.h"
+
+// Mercator; latitudes beyond 83.3 N and 74 S are flattened onto the top and bottom edges.
+int project_mercator(const ProjectionContext& ctx)
+{
+    set_longitudes(ctx);
+    const float north_deg = float(north_edge_deg(ctx));
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double phi_deg = north_deg - double(in[1]);
+        const double v = phi_deg < -74.0 ? -74.0 : double(min_f(float(phi_deg), 83.3f));
+        out[1] = float(106.5 - 37.6f * log_d(tan_d(rad(v * 0.5 + 45.0))));
+    }
+    return ctx.count;
+}
+
+// Lambert's cylindrical equal-area map: Y = 90 - 90 sin phi. Never drops a piece.
+int project_cylindrical_equal_area(const ProjectionContext& ctx)
+{
+    set_longitudes(ctx);
+    const int north_deg = north_edge_deg(ctx);
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2)
+        out[1] = float(90.0 - 90.0 * sin_d(rad(north_deg - double(in[1]))));
+    return ctx.count;
+}
+
+// The distance from the map's horizontal axis (before 90 - h) of a transverse projection, from
+// the latitude p, the latitude clamped below pi/2, sin q and the turned sector c.
+typedef double (*TransverseDistance)(double p, float p3, double g, int c);
+
+static double transverse_equidistant(double p, float, double g, int)
+{
+    return 58.250706f * asin_d(cos_d(p) * g);
+}
+
+// the argument of the logarithm is kept finite by |Z| <= 0.7616
+static double transverse_mercator(double p, float, double g, int)
+{
+    const double z = cos_d(p) * g;
+    const double l = z < -0.7616f ? double(-0.7616f) : z > 0.7616f ? double(0.7616f) : z;
+    return 45.0 * log_d((1.0 + l) / (1.0 - l));
+}
+
+static double transverse_equal_area(double p, float, double g, int)
+{
+    return 90.0 * (cos_d(p) * g);
+}
+
+// tan of the angular distance from the central great circle; beyond 1e-12 of its pole the
+// point goes just off the map's top or bottom edge
+static double transverse_central(double, float p3, double g, int c)
+{
+    const double l = cos_d(p3);
+    const double m = 1.0 - l * l * (g * g);
+    if (m > 1e-12f) return 90.0 * l * g / sqrt_d(m);
+    return c < 12 ? 91.0 : -91.0;
+}
+
+// by variant: 0 equidistant, 1 Mercator, 2 equal-area, 3 central
+static const TransverseDistance TRANSVERSE_DISTANCES[] = {
+    transverse_equidistant, transverse_mercator, transverse_equal_area, transverse_central,
+};
+
+// Transverse cylindrical maps (variant 0..3); the meridian of the display sector turned by 13
+// is the map's horizontal axis. Points on the equator get X = 180, 0 or 360 by their side of
+// the globe; Y is clamped to [-1, 181]. Never drops a piece.
+int project_transverse_cylindrical(const ProjectionContext& ctx)
+{
+    const int variant = variant_of(ctx);
+    CORE_ASSERT(variant >= 0 && variant < 4);
+    const TransverseDistance distance = TRANSVERSE_DISTANCES[variant];
+    const int c = display_sector_plus(ctx, 13);
+    const int north_deg = north_edge_deg(ctx);
+    const double equator_x = (c < 6 || c > 17) ? 180.0 : north_deg > 0 ? 0.0 : 360.0;
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double p = rad(north_deg - double(in[1]));
+        const float q = float(rad(15.0 * c + in[0]));
+        const float p3 = p < -1.5707963f ? -1.5707963f : min_f(float(p), 1.5707963f);
+        const double f = 57.295776f * atan2_d(tan_d(p3), cos_d(q));
+        out[0] = float(abs_d(p) > 0.000001f ? 180.0 - f : equator_x);
+        const double y = 90.0 - distance(p, p3, sin_d(q), c);
+        out[1] = y < -1.0 ? -1.0f : min_f(float(y), 181.0f);
+    }
+    return ctx.count;
+}
