@@ -13,66 +13,66 @@ static constexpr uint32_t pack(int group, int variant, int year_code)
 
 const ProjectionEntry PROJECTION_CATALOGUE[] = {
     /*   0 */ { pack(0x10,   0, circa(100)), project_equirectangular },   // Equirectangular
-    /*   1 */ { pack(0x10,   0, circa(940)), project_equirectangular },   // Mercator: awaits project_mercator
-    /*   2 */ { pack(0x10,   0, in_year(1772)), project_equirectangular },   // Cylindrical Equal-Area: awaits project_cylindrical_equal_area
+    /*   1 */ { pack(0x10,   0, circa(940)), project_mercator },   // Mercator
+    /*   2 */ { pack(0x10,   0, in_year(1772)), project_cylindrical_equal_area },   // Cylindrical Equal-Area
     /*   3 */ { pack(0x10,   0, circa(1800)), project_central_cylindrical },   // Central Cylindrical
     /*   4 */ { pack(0x10,   0, in_year(1855)), project_gall_stereographic },   // Gall Stereographic
     /*   5 */ { pack(0x10,   0, in_year(1867)), project_braun_1 },   // Braun I
     /*   6 */ { pack(0x11,   1, in_year(1942)), project_miller },   // Miller I
     /*   7 */ { pack(0x11,   2, in_year(1942)), project_miller },   // Miller II
     /*   8 */ { pack(0x11,   3, in_year(1942)), project_miller },   // Miller III
-    /*   9 */ { pack(0x12,   0, in_year(1745)), project_equirectangular },   // Transverse Equidistant Cylindrical: awaits project_transverse_cylindrical
-    /*  10 */ { pack(0x12,   1, in_year(1772)), project_equirectangular },   // Transverse Mercator: awaits project_transverse_cylindrical
-    /*  11 */ { pack(0x12,   2, in_year(1772)), project_equirectangular },   // Transverse Equal-Area: awaits project_transverse_cylindrical
-    /*  12 */ { pack(0x12,   3, circa(1830)), project_equirectangular },   // Transverse Central Cylindrical: awaits project_transverse_cylindrical
+    /*   9 */ { pack(0x12,   0, in_year(1745)), project_transverse_cylindrical },   // Transverse Equidistant Cylindrical
+    /*  10 */ { pack(0x12,   1, in_year(1772)), project_transverse_cylindrical },   // Transverse Mercator
+    /*  11 */ { pack(0x12,   2, in_year(1772)), project_transverse_cylindrical },   // Transverse Equal-Area
+    /*  12 */ { pack(0x12,   3, circa(1830)), project_transverse_cylindrical },   // Transverse Central Cylindrical
     /*  13 */ { pack(0x12,   0, in_year(1894)), project_oblique_mercator },   // Oblique Mercator
-    /*  14 */ { pack(0x20,   0, in_year(1506)), project_equirectangular },   // Simple Conic: awaits project_simple_conic
-    /*  15 */ { pack(0x20,   0, in_year(1508)), project_equirectangular },   // Equidistant Conic: awaits project_equidistant_conic
-    /*  16 */ { pack(0x21,   1, in_year(1758)), project_equirectangular },   // Murdoch I: awaits project_conic
-    /*  17 */ { pack(0x21,   2, in_year(1758)), project_equirectangular },   // Murdoch II: awaits project_conic
-    /*  18 */ { pack(0x21,   3, in_year(1758)), project_equirectangular },   // Murdoch III: awaits project_conic
-    /*  19 */ { pack(0x22,   7, in_year(1772)), project_equirectangular },   // Conformal Conic: awaits project_conic
-    /*  20 */ { pack(0x22,   0, in_year(1777)), project_equirectangular },   // Euler: awaits project_conic
-    /*  21 */ { pack(0x22,   4, in_year(1794)), project_equirectangular },   // Perspective Conic: awaits project_conic
+    /*  14 */ { pack(0x20,   0, in_year(1506)), project_simple_conic },   // Simple Conic
+    /*  15 */ { pack(0x20,   0, in_year(1508)), project_equidistant_conic },   // Equidistant Conic
+    /*  16 */ { pack(0x21,   1, in_year(1758)), project_conic },   // Murdoch I
+    /*  17 */ { pack(0x21,   2, in_year(1758)), project_conic },   // Murdoch II
+    /*  18 */ { pack(0x21,   3, in_year(1758)), project_conic },   // Murdoch III
+    /*  19 */ { pack(0x22,   7, in_year(1772)), project_conic },   // Conformal Conic
+    /*  20 */ { pack(0x22,   0, in_year(1777)), project_conic },   // Euler
+    /*  21 */ { pack(0x22,   4, in_year(1794)), project_conic },   // Perspective Conic
     /*  22 */ { pack(0x22,   1, in_year(1867)), project_braun_2 },   // Braun II
-    /*  23 */ { pack(0x22,   5, in_year(1881)), project_equirectangular },   // Tissot: awaits project_conic
-    /*  24 */ { pack(0x22,   6, in_year(1907)), project_equirectangular },   // Vitkovskiy II: awaits project_conic
+    /*  23 */ { pack(0x22,   5, in_year(1881)), project_conic },   // Tissot
+    /*  24 */ { pack(0x22,   6, in_year(1907)), project_conic },   // Vitkovskiy II
     /*  25 */ { pack(0x23,   0, in_year(1772)), project_braun_2 },   // Conical Equal-Area
-    /*  26 */ { pack(0x23,   8, in_year(1805)), project_equirectangular },   // Albers Equal-Area Conic: awaits project_conic
+    /*  26 */ { pack(0x23,   8, in_year(1805)), project_conic },   // Albers Equal-Area Conic
     /*  27 */ { pack(0x24,   0, in_year(1820)), project_polyconic },   // Polyconic
     /*  28 */ { pack(0x24,   1, in_year(1853)), project_polyconic },   // Rectangular Polyconic
     /*  29 */ { pack(0x25,   0, in_year(1895)), project_cycloidal },   // Cycloidal
-    /*  30 */ { pack(0x30,   0, circa(-150)), project_equirectangular },   // Polar Orthographic: awaits project_polar_orthographic
-    /*  31 */ { pack(0x30,   0, circa(-150)), project_equirectangular },   // Equatorial Orthographic: awaits project_equatorial_orthographic
-    /*  32 */ { pack(0x30,   0, in_year(1515)), project_equirectangular },   // Oblique Orthographic: awaits project_oblique_orthographic
-    /*  33 */ { pack(0x31,   0, circa(-580)), project_equirectangular },   // Polar Gnomonic: awaits project_polar_gnomonic
-    /*  34 */ { pack(0x31,   0, in_year(1606)), project_equirectangular },   // Equatorial Gnomonic: awaits project_equatorial_gnomonic
-    /*  35 */ { pack(0x31,   0, in_year(1610)), project_equirectangular },   // Oblique Gnomonic: awaits project_oblique_gnomonic
-    /*  36 */ { pack(0x32,   0, circa(-150)), project_equirectangular },   // Polar Stereographic: awaits project_polar_perspective
-    /*  37 */ { pack(0x32,   0, circa(1100)), project_equirectangular },   // Equatorial Stereographic: awaits project_equatorial_stereographic
-    /*  38 */ { pack(0x32,   0, circa(400)), project_equirectangular },   // Oblique Stereographic: awaits project_oblique_stereographic
-    /*  39 */ { pack(0x33,   0, in_year(1426)), project_equirectangular },   // Polar Azimuthal Equidistant: awaits project_polar_azimuthal_equidistant
-    /*  40 */ { pack(0x33,   0, in_year(1523)), project_equirectangular },   // Polar Azimuthal Equidistant, Interrupted: awaits project_polar_azimuthal_equidistant_interrupted
-    /*  41 */ { pack(0x33,   0, in_year(1603)), project_equirectangular },   // Polar Azimuthal Equidistant, Worldwide: awaits project_polar_azimuthal_equidistant_worldwide
-    /*  42 */ { pack(0x33,   0, in_year(1717)), project_equirectangular },   // Equatorial Azimuthal Equidistant: awaits project_equatorial_azimuthal_equidistant
-    /*  43 */ { pack(0x34,   0, in_year(1772)), project_equirectangular },   // Polar Azimuthal Equal-Area: awaits project_polar_azimuthal_equal_area
-    /*  44 */ { pack(0x34,   0, in_year(1772)), project_equirectangular },   // Equatorial Azimuthal Equal-Area: awaits project_equatorial_azimuthal_equal_area
-    /*  45 */ { pack(0x35,   1, in_year(1701)), project_equirectangular },   // Polar Perspective Azimuthal: awaits project_polar_perspective
-    /*  46 */ { pack(0x35,   2, in_year(1702)), project_equirectangular },   // Parent I: awaits project_polar_perspective
-    /*  47 */ { pack(0x35,   3, in_year(1702)), project_equirectangular },   // Parent II: awaits project_polar_perspective
-    /*  48 */ { pack(0x35,   4, in_year(1702)), project_equirectangular },   // Parent III: awaits project_polar_perspective
+    /*  30 */ { pack(0x30,   0, circa(-150)), project_polar_orthographic },   // Polar Orthographic
+    /*  31 */ { pack(0x30,   0, circa(-150)), project_equatorial_orthographic },   // Equatorial Orthographic
+    /*  32 */ { pack(0x30,   0, in_year(1515)), project_oblique_orthographic },   // Oblique Orthographic
+    /*  33 */ { pack(0x31,   0, circa(-580)), project_polar_gnomonic },   // Polar Gnomonic
+    /*  34 */ { pack(0x31,   0, in_year(1606)), project_equatorial_gnomonic },   // Equatorial Gnomonic
+    /*  35 */ { pack(0x31,   0, in_year(1610)), project_oblique_gnomonic },   // Oblique Gnomonic
+    /*  36 */ { pack(0x32,   0, circa(-150)), project_polar_perspective },   // Polar Stereographic
+    /*  37 */ { pack(0x32,   0, circa(1100)), project_equatorial_stereographic },   // Equatorial Stereographic
+    /*  38 */ { pack(0x32,   0, circa(400)), project_oblique_stereographic },   // Oblique Stereographic
+    /*  39 */ { pack(0x33,   0, in_year(1426)), project_polar_azimuthal_equidistant },   // Polar Azimuthal Equidistant
+    /*  40 */ { pack(0x33,   0, in_year(1523)), project_polar_azimuthal_equidistant_interrupted },   // Polar Azimuthal Equidistant, Interrupted
+    /*  41 */ { pack(0x33,   0, in_year(1603)), project_polar_azimuthal_equidistant_worldwide },   // Polar Azimuthal Equidistant, Worldwide
+    /*  42 */ { pack(0x33,   0, in_year(1717)), project_equatorial_azimuthal_equidistant },   // Equatorial Azimuthal Equidistant
+    /*  43 */ { pack(0x34,   0, in_year(1772)), project_polar_azimuthal_equal_area },   // Polar Azimuthal Equal-Area
+    /*  44 */ { pack(0x34,   0, in_year(1772)), project_equatorial_azimuthal_equal_area },   // Equatorial Azimuthal Equal-Area
+    /*  45 */ { pack(0x35,   1, in_year(1701)), project_polar_perspective },   // Polar Perspective Azimuthal
+    /*  46 */ { pack(0x35,   2, in_year(1702)), project_polar_perspective },   // Parent I
+    /*  47 */ { pack(0x35,   3, in_year(1702)), project_polar_perspective },   // Parent II
+    /*  48 */ { pack(0x35,   4, in_year(1702)), project_polar_perspective },   // Parent III
     /*  49 */ { pack(0x36,   0, in_year(1861)), project_airy },   // Airy
-    /*  50 */ { pack(0x37,   2, in_year(1949)), project_equirectangular },   // Ginzburg I: awaits project_polar_azimuthal_equal_area
-    /*  51 */ { pack(0x37,   3, in_year(1949)), project_equirectangular },   // Ginzburg II: awaits project_polar_azimuthal_equal_area
+    /*  50 */ { pack(0x37,   2, in_year(1949)), project_polar_azimuthal_equal_area },   // Ginzburg I
+    /*  51 */ { pack(0x37,   3, in_year(1949)), project_polar_azimuthal_equal_area },   // Ginzburg II
     /*  52 */ { pack(0x40, 120, in_year(1426)), project_equirectangular },   // Trapizoidal
     /*  53 */ { pack(0x40,   0, in_year(1865)), project_collignon_1 },   // Collignon I
     /*  54 */ { pack(0x40,   0, in_year(1865)), project_collignon_2 },   // Collignon II
-    /*  55 */ { pack(0x41,   0, circa(1510)), project_equirectangular },   // Bordone: awaits project_bordone
+    /*  55 */ { pack(0x41,   0, circa(1510)), project_bordone },   // Bordone
     /*  56 */ { pack(0x41,   1, in_year(1805)), project_sinusoidal_mollweide },   // Mollweide
-    /*  57 */ { pack(0x41,   0, in_year(1889)), project_equirectangular },   // Aitoff: awaits project_aitoff_hammer
-    /*  58 */ { pack(0x41,   1, in_year(1892)), project_equirectangular },   // Hammer: awaits project_aitoff_hammer
+    /*  57 */ { pack(0x41,   0, in_year(1889)), project_aitoff_hammer },   // Aitoff
+    /*  58 */ { pack(0x41,   1, in_year(1892)), project_aitoff_hammer },   // Hammer
     /*  59 */ { pack(0x41,   0, in_year(1953)), project_briesemeister },   // Briesemeister
-    /*  60 */ { pack(0x42,   0, in_year(1540)), project_equirectangular },   // Oval: awaits project_oval
+    /*  60 */ { pack(0x42,   0, in_year(1540)), project_oval },   // Oval
     /*  61 */ { pack(0x42,   0, in_year(1890)), project_nell },   // Nell
     /*  62 */ { pack(0x42,   1, in_year(1900)), project_nell_hammer },   // Nell-Hammer
     /*  63 */ { pack(0x42,   0, in_year(1921)), project_winkel_tripel },   // Winkel Tripel
@@ -112,21 +112,21 @@ const ProjectionEntry PROJECTION_CATALOGUE[] = {
     /*  97 */ { pack(0x48,   6, in_year(1934)), project_putnins },   // Putnins P5'
     /*  98 */ { pack(0x48,   7, in_year(1934)), project_putnins },   // Putnins P6
     /*  99 */ { pack(0x48,   8, in_year(1934)), project_putnins },   // Putnins P6'
-    /* 100 */ { pack(0x50,   0, circa(150)), project_equirectangular },   // Ptolemy I: awaits project_ptolemy_1
-    /* 101 */ { pack(0x50,   0, circa(150)), project_equirectangular },   // Ptolemy II: awaits project_ptolemy_2
-    /* 102 */ { pack(0x50,   0, in_year(1511)), project_equirectangular },   // Bonne: awaits project_bonne
-    /* 103 */ { pack(0x51, 180, circa(1000)), project_equirectangular },   // Nicolosi: awaits project_nicolosi_gore
-    /* 104 */ { pack(0x51,   0, in_year(1265)), project_equirectangular },   // Globular: awaits project_globular
-    /* 105 */ { pack(0x51,   0, in_year(1524)), project_equirectangular },   // Apian I: awaits project_apian_1
-    /* 106 */ { pack(0x51,   0, in_year(1524)), project_equirectangular },   // Apian II: awaits project_apian_2
-    /* 107 */ { pack(0x51,   0, in_year(1772)), project_equirectangular },   // Lagrange: awaits project_lagrange
-    /* 108 */ { pack(0x52,   1, in_year(1514)), project_equirectangular },   // Stabius-Werner I: awaits project_stabius_werner
-    /* 109 */ { pack(0x52,   2, in_year(1514)), project_equirectangular },   // Stabius-Werner II: awaits project_stabius_werner
-    /* 110 */ { pack(0x52,   3, in_year(1514)), project_equirectangular },   // Stabius-Werner III: awaits project_stabius_werner
-    /* 111 */ { pack(0x52,   0, in_year(1531)), project_equirectangular },   // Double Cordiform: awaits project_double_cordiform
-    /* 112 */ { pack(0x53,  30, in_year(1507)), project_equirectangular },   // Gore: awaits project_nicolosi_gore
-    /* 113 */ { pack(0x53,   0, in_year(1514)), project_equirectangular },   // Octant: awaits project_octant
-    /* 114 */ { pack(0x53,   0, in_year(1556)), project_equirectangular },   // Four-Lobed Star: awaits project_four_lobed_star
+    /* 100 */ { pack(0x50,   0, circa(150)), project_ptolemy_1 },   // Ptolemy I
+    /* 101 */ { pack(0x50,   0, circa(150)), project_ptolemy_2 },   // Ptolemy II
+    /* 102 */ { pack(0x50,   0, in_year(1511)), project_bonne },   // Bonne
+    /* 103 */ { pack(0x51, 180, circa(1000)), project_nicolosi_gore },   // Nicolosi
+    /* 104 */ { pack(0x51,   0, in_year(1265)), project_globular },   // Globular
+    /* 105 */ { pack(0x51,   0, in_year(1524)), project_apian_1 },   // Apian I
+    /* 106 */ { pack(0x51,   0, in_year(1524)), project_apian_2 },   // Apian II
+    /* 107 */ { pack(0x51,   0, in_year(1772)), project_lagrange },   // Lagrange
+    /* 108 */ { pack(0x52,   1, in_year(1514)), project_stabius_werner },   // Stabius-Werner I
+    /* 109 */ { pack(0x52,   2, in_year(1514)), project_stabius_werner },   // Stabius-Werner II
+    /* 110 */ { pack(0x52,   3, in_year(1514)), project_stabius_werner },   // Stabius-Werner III
+    /* 111 */ { pack(0x52,   0, in_year(1531)), project_double_cordiform },   // Double Cordiform
+    /* 112 */ { pack(0x53,  30, in_year(1507)), project_nicolosi_gore },   // Gore
+    /* 113 */ { pack(0x53,   0, in_year(1514)), project_octant },   // Octant
+    /* 114 */ { pack(0x53,   0, in_year(1556)), project_four_lobed_star },   // Four-Lobed Star
     /* 115 */ { pack(0x53,   0, in_year(1865)), project_star },   // Petermann Star
     /* 116 */ { pack(0x53,   1, in_year(1879)), project_star },   // Berghaus Star
     /* 117 */ { pack(0x54,  10, in_year(1916)), project_sinusoidal_mollweide },   // Interrupted Sinusoidal
@@ -135,7 +135,7 @@ const ProjectionEntry PROJECTION_CATALOGUE[] = {
     /* 120 */ { pack(0x54,  32, in_year(1923)), project_sinusoidal_mollweide },   // Interrupted Homolosine, Oceans
     /* 121 */ { pack(0x54,  43, in_year(1929)), project_sinusoidal_mollweide },   // Interrupted Eumorphic
     /* 122 */ { pack(0x55,   0, in_year(1833)), project_littrow },   // Littrow
-    /* 123 */ { pack(0x55,   1, in_year(1879)), project_equirectangular },   // Wiechel: awaits project_polar_azimuthal_equal_area
+    /* 123 */ { pack(0x55,   1, in_year(1879)), project_polar_azimuthal_equal_area },   // Wiechel
     /* 124 */ { pack(0x55,   0, in_year(1909)), project_mecca_retroazimuthal },   // Mecca Retroazimuthal
     /* 125 */ { pack(0x55,   0, in_year(1910)), project_hinks_reeves },   // Hinks-Reeves Retroazimuthal
     /* 126 */ { pack(0x55,   0, in_year(1935)), project_loximuthal },   // Loximuthal
