@@ -111,7 +111,7 @@ TEST_F(DrawPieces, DroppedFramesStillCountTheirCell)
     // mode 1 frames the kept cell in black and not the dropped one
     EXPECT_EQ(pixel(10, 5), 0u);
     EXPECT_EQ(pixel(0, 5), 0u);   // never drawn: the canvas's black
-    EXPECT_EQ(pixel(15, 9), 0xFF0000u);   // inside the frame: its blue sea
+    EXPECT_EQ(pixel(18, 8), 0xFF0000u);   // inside the frame: its blue sea
     EXPECT_EQ(pixel(4, 4), 0x0000FFu);   // the red piece in cell 0
 }
 
