@@ -89,7 +89,10 @@ static void fill_and_stroke_vector(Canvas& canvas, bool outline)
     }
     if (outline && canvas.pen != NO_COLOUR) {
         set_colour(canvas, canvas.pen);
-        cairo_set_line_width(canvas.cairo, 1.0);
+        // one device unit whatever the canvas's scale, like GDI's pen of width 0
+        double width = 1.0, height = 1.0;
+        cairo_device_to_user_distance(canvas.cairo, &width, &height);
+        cairo_set_line_width(canvas.cairo, std::max(std::fabs(width), std::fabs(height)));
         cairo_stroke_preserve(canvas.cairo);
     }
     cairo_new_path(canvas.cairo);
