@@ -6,7 +6,7 @@
 #include "platform/pixel_buffer.h"
 
 // Against GDI (checked under Wine): fill_rect, polygons and their one-pixel outlines set exactly the
-// same pixels; ellipses differ in about one boundary pixel in a hundred; Bezier paths are flattened
+// same pixels; ellipses differ in under one boundary pixel in a hundred; Bezier paths are flattened
 // by Cairo and rounded to whole pixels, so their edges may differ by a pixel where GDI's curve
 // subdivision falls differently. Vector canvases stroke outlines one unit wide.
 

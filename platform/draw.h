@@ -40,8 +40,8 @@ void fill_path(Canvas& canvas);
 Colour read_pixel(Canvas& canvas, int x, int y);
 
 // Shrinks the top-left source_width x source_height of source into the top-left width x height of
-// destination by averaging. Whole factors (source_width = kx * width, source_height = ky * height)
-// use the box average of platform/shrink.h, so every back end gives the same pixels; other sizes
-// fall back to the back end's own smoothing scale.
+// destination by averaging. Between two pixel surfaces, whole factors (source_width = kx * width,
+// source_height = ky * height) use the box average of platform/shrink.h, so every back end gives
+// the same pixels; other sizes or targets fall back to the back end's own smoothing stretch.
 void shrink_canvas(Canvas& source, int source_width, int source_height,
                    Canvas& destination, int width, int height);

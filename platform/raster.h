@@ -29,8 +29,9 @@ void draw_line(const PixelBuffer& image, DevicePoint start, DevicePoint end, uin
 void outline_ring(const PixelBuffer& image, const DevicePoint* points, int count, uint32_t pixel);
 
 // The ellipse inscribed in box (right and bottom excluded, like a rectangle): pixel (x, y) belongs
-// to it when its offset from the box's centre, over half the box's width and height, has length
-// below 1. Its outline (members with a member-free neighbour above, below, left or right) gets
+// to it when its centre lies inside the ellipse through the box's edges (a hair inside, as GDI
+// draws it); the middle row or two always span the box, and every row at least its middle pixel
+// or two, so the ellipse touches all four sides. Its outline (members with a member-free neighbour above, below, left or right) gets
 // outline_pixel, the rest fill_pixel; with has_outline false the fill covers the outline too,
 // with has_fill false only the outline is drawn. Mirror-symmetric across both centre lines.
 void draw_ellipse_pixels(const PixelBuffer& image, const DeviceRect& box, bool has_fill,

@@ -40,5 +40,7 @@ bool close_metafile_canvas(Canvas& canvas);
 // pixels null on other canvases.
 PixelBuffer canvas_pixels(Canvas& canvas);
 
-// Copies the top-left width x height of source unchanged into target at (0, 0).
+// Copies the top-left width x height of source unchanged into target at (0, 0). A surface is shown
+// in a window by shrink_canvas into a second surface, then blit_canvas: GDI's own HALFTONE stretch
+// does not average everywhere (Wine's gives a shrunk checkerboard black, not grey).
 void blit_canvas(Canvas& source, HDC target, int width, int height);

@@ -256,3 +256,65 @@ TEST(DrawLine, ClippingKeepsThePixelsInside)
                 ASSERT_EQ(small.inked(x, y), large.inked(x + shift.x, y + shift.y)) << trial;
     }
 }
+
+// 1. Anchors
+TEST(DrawEllipsePixels, SmallestBoxesGiveOnePixelOrNothing)
+{
+    Image image(6, 6);
+    draw_ellipse_pixels(image.buffer, DeviceRect{ 2, 2, 3, 3 }, true, INK, true, INK);
+    EXPECT_EQ(image.count(), 1);
+    EXPECT_TRUE(image.inked(2, 2));
+    Image empty(6, 6);
+    draw_ellipse_pixels(empty.buffer, DeviceRect{ 2, 2, 2, 5 }, true, INK, true, INK);
+    EXPECT_EQ(empty.count(), 0);
+}
+
+TEST(DrawEllipsePixels, OutlineIsOnePixelAroundTheFill)
+{
+    const uint32_t FILL = 0xFF00FF00u;
+    Image image(24, 16);
+    draw_ellipse_pixels(image.buffer, DeviceRect{ 2, 2, 22, 14 }, true, FILL, true, INK);
+    int filled = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 24; ++x) {
+            const uint32_t p = image.pixels[size_t(y) * 24 + x];
+            if (p != FILL) continue;
+            ++filled;
+            // a filled pixel never touches the outside directly
+            EXPECT_NE(image.pixels[size_t(y) * 24 + x - 1], 0u);
+            EXPECT_NE(image.pixels[size_t(y) * 24 + x + 1], 0u);
+            EXPECT_NE(image.pixels[size_t(y - 1) * 24 + x], 0u);
+            EXPECT_NE(image.pixels[size_t(y + 1) * 24 + x], 0u);
+        }
+    EXPECT_GT(filled, 0);
+    EXPECT_TRUE(image.inked(2, 7)) << image.picture();   // the outline reaches every side of the box
+    EXPECT_TRUE(image.inked(21, 7));
+    EXPECT_TRUE(image.inked(11, 2));
+    EXPECT_TRUE(image.inked(11, 13));
+}
+
+// 3. Sweep: every box size stays inside its box, touches all four sides and is mirror-symmetric
+TEST(DrawEllipsePixels, EveryBoxSizeIsInsideTouchingAndSymmetric)
+{
+    for (int w = 1; w <= 30; ++w)
+        for (int h = 1; h <= 30; ++h) {
+            Image image(34, 34);
+            const DeviceRect box{ 2, 2, 2 + w, 2 + h };
+            draw_ellipse_pixels(image.buffer, box, false, 0, true, INK);
+            int left = 99, right = -1, top = 99, bottom = -1;
+            for (int y = 0; y < 34; ++y)
+                for (int x = 0; x < 34; ++x) {
+                    if (!image.inked(x, y)) continue;
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                    ASSERT_TRUE(image.inked(box.left + box.right - 1 - x, y)) << w << "x" << h;
+                    ASSERT_TRUE(image.inked(x, box.top + box.bottom - 1 - y)) << w << "x" << h;
+                }
+            ASSERT_EQ(left, box.left) << w << "x" << h;
+            ASSERT_EQ(right, box.right - 1) << w << "x" << h;
+            ASSERT_EQ(top, box.top) << w << "x" << h;
+            ASSERT_EQ(bottom, box.bottom - 1) << w << "x" << h;
+        }
+}
