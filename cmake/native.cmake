@@ -14,7 +14,9 @@ target_link_libraries(orbily_core PUBLIC m)
 
 # A folder that has no source file yet makes an empty library or no program, never a broken
 # configuration.
-file(GLOB CAIRO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/cairo_*.cpp)
+# The native platform: Cairo drawing and the hosted file writers (platform/native_*.cpp).
+file(GLOB CAIRO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/cairo_*.cpp
+                                          ${CMAKE_SOURCE_DIR}/platform/native_*.cpp)
 if(CAIRO_SOURCES)
     add_library(orbily_cairo STATIC ${CAIRO_SOURCES})
     target_link_libraries(orbily_cairo PUBLIC orbily_core PkgConfig::CAIRO)
@@ -45,6 +47,10 @@ if(BENCH_SOURCES)
     target_link_libraries(orbily_bench PRIVATE orbily_cairo benchmark::benchmark
                           benchmark::benchmark_main)
 endif()
+
+# The generator stages in tools/ test themselves with Python's unittest.
+add_test(NAME ToolsStats.GeneratorStages
+         COMMAND python3 -B -m unittest discover -s ${CMAKE_SOURCE_DIR}/tools/stats -p "*_test.py")
 
 # Tests of the Windows build: they run what build/win32 produced (see tests/windows.cmake).
 include(${CMAKE_SOURCE_DIR}/tests/windows.cmake)

@@ -10,7 +10,7 @@ file(GLOB CORE_SOURCES CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/data/*.cpp
     ${CMAKE_SOURCE_DIR}/platform/*.cpp)
 # the back ends are chosen by each build
-list(FILTER CORE_SOURCES EXCLUDE REGEX "platform/(win32|cairo)_[^/]*\\.cpp$")
+list(FILTER CORE_SOURCES EXCLUDE REGEX "platform/(win32|cairo|native)_[^/]*\\.cpp$")
 # statistics and flag windows belong to the shell
 list(FILTER CORE_SOURCES EXCLUDE REGEX "_window\\.cpp$")
 list(APPEND CORE_SOURCES ${APP_CORE_SOURCES})

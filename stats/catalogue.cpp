@@ -7,27 +7,25 @@
 UnitKind unit_kinds[UNIT_KIND_COUNT];
 StatColumn stat_columns[STAT_COLUMN_COUNT];
 
-// Copies text into the field until its terminator; returns the position after the terminator.
+// Copies text into the field, cut to fit; returns the position after the text's terminator.
 static const char* copy_terminated(const char* text, char* field, int field_size)
 {
     int length = 0;
-    while (text[length] != 0) {
+    for (; text[length] != 0; ++length) {
         CORE_ASSERT(length < field_size - 1);
-        field[length] = text[length];
-        ++length;
+        if (length < field_size - 1) field[length] = text[length];
     }
-    field[length] = 0;
+    field[length < field_size - 1 ? length : field_size - 1] = 0;
     return text + length + 1;
 }
 
+// Appends text to the field, cut to fit.
 static void append_text(char* field, int field_size, const char* text)
 {
     int length = 0;
     while (field[length] != 0) ++length;
-    for (; *text != 0; ++text, ++length) {
-        CORE_ASSERT(length < field_size - 1);
-        field[length] = *text;
-    }
+    for (; *text != 0 && length < field_size - 1; ++text) field[length++] = *text;
+    CORE_ASSERT(*text == 0);
     field[length] = 0;
 }
 

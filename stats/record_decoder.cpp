@@ -48,14 +48,14 @@ static double column_value_from(const unsigned char* record, const ColumnSource&
     return MISSING_VALUE;
 }
 
-// Decimal digits of v without leading zeros; nothing for 0. Returns the position after them.
-static char* put_decimal(char* out, int32_t v)
+// Decimal digits of v without leading zeros, nothing for 0, into the code slot `text` after
+// its first `used` characters; the slot keeps its terminator whatever v is.
+static void put_decimal(char* text, int used, int32_t v)
 {
     char digits[10];
     int count = 0;
     for (; v > 0; v /= 10) digits[count++] = char('0' + v % 10);
-    while (count > 0) *out++ = digits[--count];
-    return out;
+    while (count > 0 && used < CODE_TEXT_SIZE - 1) text[used++] = digits[--count];
 }
 
 static char* put_two_digits(char* out, int32_t v)
@@ -79,14 +79,14 @@ static void decode_letters(const unsigned char* record, const LetterCode& code, 
 static void decode_calling_code(int32_t v, char* text)
 {
     if (v == 0) return;
-    *text++ = '+';
+    text[0] = '+';
     if (v < 1000) {
-        put_decimal(text, v);
+        put_decimal(text, 1, v);
         return;
     }
-    *text++ = '1';
-    *text++ = '-';
-    put_decimal(text, v - 1000);
+    text[1] = '1';
+    text[2] = '-';
+    put_decimal(text, 3, v - 1000);
 }
 
 // "+05:30", "-03:30": always a sign, two hour digits, ":" and two minute digits.
@@ -105,7 +105,7 @@ static void decode_codes(const unsigned char* record, CountryStats& stats)
     for (int i = 0; i < LETTER_CODE_COUNT; ++i)
         decode_letters(record, LETTER_CODES[i], code_text(stats, FIRST_CODE_COLUMN + i));
     code_text(stats, COLUMN_VISITED)[0] = read_field(record, VISITED_FIELD) ? 'Y' : 'N';
-    put_decimal(code_text(stats, COLUMN_ISO_NUMBER), read_field(record, ISO_NUMBER_FIELD));
+    put_decimal(code_text(stats, COLUMN_ISO_NUMBER), 0, read_field(record, ISO_NUMBER_FIELD));
     decode_calling_code(read_field(record, CALLING_CODE_FIELD), code_text(stats, COLUMN_CALLING_CODE));
     decode_zone_text(read_field(record, ZONE_HOURS_FIELD), read_field(record, ZONE_MINUTES_FIELD),
                      code_text(stats, COLUMN_TIME_ZONE));
