@@ -11,6 +11,8 @@ TEST(RunBlob, WritesTheEmbeddedBytesUnchanged)
         {"outlines", OUTLINE_STREAM, OUTLINE_STREAM_SIZE},
         {"country-names", COUNTRY_NAME_LIST, COUNTRY_NAME_LIST_SIZE},
         {"region-parents", REGION_PARENTS, REGION_PARENTS_SIZE},
+        {"column-labels", COLUMN_LABELS, COLUMN_LABELS_SIZE},
+        {"stat-records", STAT_RECORDS, STAT_RECORDS_SIZE},
     };
     for (const Blob& blob : blobs) {
         const RenderRun run = run_render(std::string("blob ") + blob.name);

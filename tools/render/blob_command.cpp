@@ -17,8 +17,8 @@ const BlobEntry BLOBS[] = {
     {"region-parents", REGION_PARENTS, &REGION_PARENTS_SIZE},
     {"projections", PROJECTION_NAME_LIST, &PROJECTION_NAME_LIST_SIZE},
     {"flags", nullptr, nullptr},
-    {"column-labels", nullptr, nullptr},
-    {"stat-records", nullptr, nullptr},
+    {"column-labels", COLUMN_LABELS, &COLUMN_LABELS_SIZE},
+    {"stat-records", STAT_RECORDS, &STAT_RECORDS_SIZE},
 };
 
 }  // namespace
