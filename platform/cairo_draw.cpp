@@ -70,6 +70,7 @@ bool write_canvas_png(Canvas& canvas, const char* path)
 
 PixelBuffer canvas_pixels(Canvas& canvas)
 {
+    if (canvas.image.pixels) cairo_surface_flush(canvas.surface);   // finish anything Cairo drew itself
     return canvas.image;
 }
 
