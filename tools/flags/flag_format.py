@@ -1,0 +1,76 @@
+"""The flag description format shared by the assembler and the disassembler.
+
+A description is an aspect byte, commands and a zero byte (End). A command byte holds the opcode
+in its high nibble and a parameter n in its low nibble; operands follow as signed bytes unless
+a command says otherwise. Text names: commands by name, colours by palette name or index.
+"""
+
+DESCRIPTION_COUNT = 215   # description 0 (no flag), then the countries 1..214
+CANTON_DESCRIPTION = 67   # embedded by every Canton command
+
+# Palette index -> name, in index order (0 black .. 14 white).
+COLOUR_NAMES = ['black', 'red', 'crimson', 'maroon', 'green', 'darkgreen', 'skyblue', 'blue',
+                'navy', 'yellow', 'orange', 'darkorange', 'brown', 'grey', 'white']
+
+# ISO 3166-1 two-letter codes of the countries in country-code order: code k is entry k - 1.
+ISO_CODES = '''
+AD AE AF AG AI AL AM AO AQ AR AT AU AW AZ BA BB BD BE BF BG BH BI BJ BM BN BO BR BS BT BW BY BZ
+CA CD CF CG CH CI CK CL CM CN CO CR CU CV CY CZ DE DJ DK DM DO DZ EC EE EG EH ER ES ET FI FJ FM
+FR GA GB GD GE GF GH GI GL GM GN GQ GR GT GU GW GY HK HN HR HT HU ID IE IL IN IQ IR IS IT JM JO
+JP KE KG KH KI KM KN KP KR KW KY KZ LA LB LC LI LK LR LS LT LU LV LY MA MC MD ME MG MH MK ML MM
+MN MP MR MT MU MV MW MX MY MZ NA NC NE NG NI NL NO NP NR NU NZ OM PA PE PF PG PH PK PL PR PT PW
+PY QA RO RS RU RW SA SB SC SD SE SG SI SK SL SM SN SO SR SS ST SV SY SZ TC TD TG TH TJ TM TN TO
+TR TT TV TW TZ UA UG US UY UZ VA VC VE VG VI VN VU WS YE ZA ZM ZW
+'''.split()
+assert len(ISO_CODES) == DESCRIPTION_COUNT - 1 and ISO_CODES == sorted(ISO_CODES)
+
+# Opcode 0 sub-commands (by n) with four signed operands, or none for Canton.
+END, CANTON, RIGHT_TRIANGLE, RECTANGLE, SUB_FRAME = range(5)
+SPECIAL_NAMES = {CANTON: 'Canton', RIGHT_TRIANGLE: 'RightTriangle', RECTANGLE: 'Rectangle',
+                 SUB_FRAME: 'SubFrame'}
+
+# Opcodes 1..15 by name.
+OPCODES = {'HorizontalBand': 0x1, 'VerticalBand': 0x2, 'Disc': 0x3, 'SetColour': 0x4,
+           'Cross': 0x5, 'Path': 0x6, 'Diagonals': 0x7, 'FillAll': 0x8, 'Rotate': 0x9,
+           'Scale': 0xA, 'Repeat': 0xB, 'Star': 0xC, 'FivePointStar': 0xD,
+           'HorizontalStripes': 0xE, 'VerticalStripes': 0xF}
+OPCODE_NAMES = {opcode: name for name, opcode in OPCODES.items()}
+PREFIX_OPCODES = {0x9, 0xA, 0xB}   # Rotate, Scale, Repeat: each applies to the next command
+
+DIAGONAL_NAMES = {1: 'falling', 2: 'rising', 3: 'both'}   # bit 0: top-left to bottom-right
+
+# Path bytes: the end of a path and the mode switches.
+PATH_END = 0x80
+PATH_MODES = {0x81: 'lines', 0x82: 'smooth', 0x83: 'curves'}
+MODE_BYTES = {name: byte for byte, name in PATH_MODES.items()}
+ELEMENT_OF_MODE = {'lines': 'line', 'smooth': 'smooth', 'curves': 'curve'}
+PATH_ELEMENT_CAPACITY = 63   # with the start point, 64 points
+
+STRIPE_COLOUR_CAPACITY = 7
+
+
+def signed(byte):
+    return byte - 256 if byte >= 128 else byte
+
+
+def unsigned(value):
+    return value & 0xFF
+
+
+def key_of(index):
+    """The text key of description index: 0 or the country's ISO code."""
+    return '0' if index == 0 else ISO_CODES[index - 1]
+
+
+def colour_name(index):
+    return COLOUR_NAMES[index] if index < len(COLOUR_NAMES) else str(index)
+
+
+# Curve control offsets, packed into 16 bits: c1y in the top 6 bits, c2x and c2y in 5 each,
+# all biased by 15.
+def pack_controls(c1y, c2x, c2y):
+    return (c1y + 15) << 10 | (c2x + 15) << 5 | (c2y + 15)
+
+
+def unpack_controls(v):
+    return (v >> 10) - 15, ((v >> 5) & 31) - 15, (v & 31) - 15
