@@ -26,6 +26,10 @@ struct FlagContext {
     FlagTransform transform;
 };
 
+// The context that draws the description at `description` so that its field covers
+// (0, 0)..(width, height) of canvas; run_flag sets the aspect and the colours.
+FlagContext device_context(Canvas& canvas, int width, int height, const unsigned char* description);
+
 inline int read_unsigned(FlagContext& ctx) { return *ctx.cursor++; }
 inline int read_signed(FlagContext& ctx) { return int8_t(*ctx.cursor++); }
 

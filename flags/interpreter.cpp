@@ -143,11 +143,7 @@ void run_flag(FlagContext& ctx)
     ctx.current_colour = FLAG_WHITE;
     ctx.selected_colour = -1;
     while (step_flag(ctx)) {}
-    if (ctx.canvas) {
-        // the stock objects: no flag colour stays selected after the drawing
-        select_pen(*ctx.canvas, 0x00000000u);
-        select_brush(*ctx.canvas, 0x00FFFFFFu);
-    }
+    if (ctx.canvas) release_pen_and_brush(*ctx.canvas);   // no flag colour stays selected
 }
 
 double flag_aspect(int index)
