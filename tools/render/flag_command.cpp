@@ -1,79 +1,93 @@
-// tools/render/flag_command.cpp: draws one flag through draw_flag into a Cairo canvas.
-#include "tools/render/flag_command.h"
-#include <cstdio>
+// tools/render/flag_command.cpp: `orbily-render flag CODE|ISO2 OUT.png|OUT.svg|OUT.pdf
+// [--width W] [--height H]` draws one flag through draw_flag (width 480 unless given, height from
+// the flag's proportions unless given); `flag CODE|ISO2 --aspect` prints its width-to-height ratio.
 #include <cstdlib>
 #include <cstring>
 #include "flags/flags.h"
 #include "platform/cairo_draw.h"
+#include "tools/render/command.h"
 #include "tools/render/country_codes.h"
 
-static const char USAGE[] =
-    "usage: orbily-render flag CODE|ISO2 OUT.png|OUT.svg|OUT.pdf [--width W] [--height H]\n"
-    "       orbily-render flag CODE|ISO2 --aspect\n";
+namespace {
 
-static int usage()
+const int DEFAULT_WIDTH = 480;
+const int LARGEST_SIZE = 32768;
+
+bool ends_with(const std::string& text, const char* suffix)
 {
-    std::fputs(USAGE, stderr);
-    return 2;
+    const size_t n = std::strlen(suffix);
+    return text.size() >= n && text.compare(text.size() - n, n, suffix) == 0;
 }
 
-static bool ends_with(const char* text, const char* suffix)
-{
-    const size_t n = std::strlen(text), m = std::strlen(suffix);
-    return n >= m && std::strcmp(text + n - m, suffix) == 0;
-}
-
-// A positive size in pixels (or points), at most 1 << 15; 0 when the text is none.
-static int parse_size(const char* text)
+// A size from 1 to LARGEST_SIZE, or 0 when the text is not one.
+int parse_size(const std::string& text)
 {
     char* end = nullptr;
-    const long size = std::strtol(text, &end, 10);
-    return (*end == 0 && size > 0 && size <= 32768) ? int(size) : 0;
+    const long size = std::strtol(text.c_str(), &end, 10);
+    return (!text.empty() && *end == 0 && size > 0 && size <= LARGEST_SIZE) ? int(size) : 0;
 }
 
-static bool write_flag(const char* path, int code, int width, int height)
+bool write_flag(const std::string& path, int code, int width, int height)
 {
     Canvas canvas = {};
     if (ends_with(path, ".png")) {
         if (!create_image_canvas(canvas, CAIRO_FORMAT_RGB24, width, height)) return false;
         draw_flag(canvas, width, height, code);
-        const bool written = write_canvas_png(canvas, path);
+        const bool written = write_canvas_png(canvas, path.c_str());
         return close_canvas(canvas) && written;
     }
-    const bool created = ends_with(path, ".svg") ? create_svg_canvas(canvas, path, width, height)
-                                                 : create_pdf_canvas(canvas, path, width, height);
+    const bool created = ends_with(path, ".svg") ? create_svg_canvas(canvas, path.c_str(), width, height)
+                                                 : create_pdf_canvas(canvas, path.c_str(), width, height);
     if (!created) return false;
     draw_flag(canvas, width, height, code);
     return close_canvas(canvas);
 }
 
-int flag_command(int count, char** args)
+}  // namespace
+
+bool run_flag_command(const Arguments& arguments, std::string& output, std::string& error)
 {
-    if (count < 2) return usage();
-    const int code = parse_country_code(args[0]);
+    if (arguments.size() < 2) {
+        error = "flag takes CODE|ISO2 and OUT.png|OUT.svg|OUT.pdf or --aspect";
+        return false;
+    }
+    const int code = parse_country_code(arguments[0].c_str());
     if (code < 0) {
-        std::fprintf(stderr, "orbily-render flag: no country %s\n", args[0]);
-        return 2;
+        error = "no country \"" + arguments[0] + "\" (a code 0..214 or an ISO code)";
+        return false;
     }
     build_flag_index();
-    if (count == 2 && std::strcmp(args[1], "--aspect") == 0) {
-        std::printf("%.6f\n", flag_aspect(code));
-        return 0;
+    if (arguments[1] == "--aspect") {
+        if (arguments.size() != 2) {
+            error = "flag --aspect takes nothing more";
+            return false;
+        }
+        append_format(output, "%.6f\n", flag_aspect(code));
+        return true;
     }
-    const char* path = args[1];
-    if (!ends_with(path, ".png") && !ends_with(path, ".svg") && !ends_with(path, ".pdf")) return usage();
-    int width = 480, height = 0;
-    for (int i = 2; i < count; i += 2) {
-        if (i + 1 >= count) return usage();
-        int& size = std::strcmp(args[i], "--width") == 0 ? width : height;
-        if (std::strcmp(args[i], "--width") != 0 && std::strcmp(args[i], "--height") != 0) return usage();
-        if ((size = parse_size(args[i + 1])) == 0) return usage();
+    const std::string& path = arguments[1];
+    if (!ends_with(path, ".png") && !ends_with(path, ".svg") && !ends_with(path, ".pdf")) {
+        error = "flag writes .png, .svg or .pdf, not \"" + path + "\"";
+        return false;
+    }
+    int width = DEFAULT_WIDTH, height = 0;
+    for (size_t i = 2; i < arguments.size(); i += 2) {
+        const bool is_width = arguments[i] == "--width";
+        if ((!is_width && arguments[i] != "--height") || i + 1 >= arguments.size()) {
+            error = "flag options are --width W and --height H";
+            return false;
+        }
+        int& size = is_width ? width : height;
+        if ((size = parse_size(arguments[i + 1])) == 0) {
+            error = arguments[i] + " takes a size from 1 to 32768";
+            return false;
+        }
     }
     if (height == 0) height = int(width / flag_aspect(code) + 0.5);
-    if (height == 0) height = 1;
+    if (height == 0) height = 1;   // a very narrow width for a wide flag
     if (!write_flag(path, code, width, height)) {
-        std::fprintf(stderr, "orbily-render flag: could not write %s\n", path);
-        return 1;
+        error = "could not write " + path;
+        return false;
     }
-    return 0;
+    return true;
 }
