@@ -1,5 +1,16 @@
 // flags/flag_context.h: the interpreter's state and the byte readers. A description is trusted:
 // nothing here checks it, and the interpreter draws only when the context has a canvas.
+//
+// The description format (tools/flags/flags.txt is its readable source):
+// 1. An aspect byte a: width/height = 32/39 + a·(28/11 - 32/39)/255.
+// 2. Commands: high nibble the opcode, low nibble a parameter n; operands follow, signed bytes
+//    unless said otherwise, in flag units (the field is -120..120 in x and y, y upwards).
+// 3. Opcode 0 is a sub-command by n: 0 End, 1 Canton, 2 RightTriangle, 3 Rectangle, 4 SubFrame.
+// 4. Rotate (9), Scale (A) and Repeat (B) apply to the one command that follows them.
+// 5. Stripe operands are nibbles, low first: the count, n colours, a pad nibble when n is even.
+// 6. A zero byte at the top level ends the description.
+// Example, France: 64 (aspect 1.49696) F3 (VerticalStripes, 3 colours) 83 (3 stripes; navy)
+// 1E (white; red) 00 (End).
 #pragma once
 #include <stdint.h>
 #include "platform/draw.h"
