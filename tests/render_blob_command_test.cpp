@@ -13,6 +13,7 @@ TEST(RunBlob, WritesTheEmbeddedBytesUnchanged)
         {"region-parents", REGION_PARENTS, REGION_PARENTS_SIZE},
         {"column-labels", COLUMN_LABELS, COLUMN_LABELS_SIZE},
         {"stat-records", STAT_RECORDS, STAT_RECORDS_SIZE},
+        {"flags", FLAG_DESCRIPTIONS, FLAG_DESCRIPTIONS_SIZE},
     };
     for (const Blob& blob : blobs) {
         const RenderRun run = run_render(std::string("blob ") + blob.name);

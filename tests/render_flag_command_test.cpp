@@ -1,24 +1,11 @@
-// tests/render_flag_command_test.cpp: `orbily-render flag` as a user runs it.
+// tests/render_flag_command_test.cpp
 #include <gtest/gtest.h>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <string>
+#include "tests/render_harness.h"
 
 namespace {
-const std::string RENDER = ORBILY_RENDER;
-
-std::string output_of(const std::string& arguments, int* status = nullptr)
-{
-    std::string text;
-    FILE* pipe = popen((RENDER + " " + arguments + " 2>/dev/null").c_str(), "r");
-    char buffer[256];
-    while (pipe && fgets(buffer, sizeof buffer, pipe)) text += buffer;
-    const int code = pipe ? pclose(pipe) : -1;
-    if (status) *status = code;
-    return text;
-}
-
 // Width and height from a PNG's header.
 void png_size(const std::string& path, int& width, int& height)
 {
@@ -30,33 +17,34 @@ void png_size(const std::string& path, int& width, int& height)
 }
 }   // namespace
 
-TEST(FlagCommand, PrintsTheAspectByCodeOrIsoCode)
+TEST(RunFlagCommand, PrintsTheAspectByCodeOrIsoCode)
 {
-    EXPECT_EQ(output_of("flag FR --aspect"), "1.496961\n");
-    EXPECT_EQ(output_of("flag 65 --aspect"), "1.496961\n");
-    EXPECT_EQ(output_of("flag np --aspect"), "0.820513\n");
+    EXPECT_EQ(run_render("flag FR --aspect").output, "1.496961\n");
+    EXPECT_EQ(run_render("flag 65 --aspect").output, "1.496961\n");
+    EXPECT_EQ(run_render("flag np --aspect").output, "0.820513\n");
+    EXPECT_EQ(run_render("flag 0 --aspect").output, "1.997532\n");
 }
 
-TEST(FlagCommand, HeightFollowsTheFlagUnlessGiven)
+TEST(RunFlagCommand, HeightFollowsTheFlagUnlessGiven)
 {
     const std::string path = testing::TempDir() + "flag_command_us.png";
     int width = 0, height = 0;
-    ASSERT_EQ(std::system((RENDER + " flag US " + path).c_str()), 0);
+    ASSERT_EQ(run_render("flag US " + path).status, 0);
     png_size(path, width, height);
     EXPECT_EQ(width, 480);
     EXPECT_EQ(height, 253);   // 480 / 1.89606 = 253.16
-    ASSERT_EQ(std::system((RENDER + " flag US " + path + " --width 100 --height 40").c_str()), 0);
+    ASSERT_EQ(run_render("flag US " + path + " --width 100 --height 40").status, 0);
     png_size(path, width, height);
     EXPECT_EQ(width, 100);
     EXPECT_EQ(height, 40);
     std::remove(path.c_str());
 }
 
-TEST(FlagCommand, WritesSvgAndPdf)
+TEST(RunFlagCommand, WritesSvgAndPdf)
 {
     for (const char* extension : {".svg", ".pdf"}) {
         const std::string path = testing::TempDir() + "flag_command_gb" + extension;
-        ASSERT_EQ(std::system((RENDER + " flag GB " + path).c_str()), 0);
+        ASSERT_EQ(run_render("flag GB " + path).status, 0);
         std::ifstream file(path, std::ios::binary);
         std::string start(5, '\0');
         file.read(&start[0], 5);
@@ -65,15 +53,13 @@ TEST(FlagCommand, WritesSvgAndPdf)
     }
 }
 
-TEST(FlagCommand, RejectsUnknownCountriesAndFormats)
+TEST(RunFlagCommand, BadInputFailsWithOneLine)
 {
-    int status = 0;
-    output_of("flag XX --aspect", &status);
-    EXPECT_NE(status, 0);
-    output_of("flag 215 --aspect", &status);
-    EXPECT_NE(status, 0);
-    output_of("flag FR out.bmp", &status);
-    EXPECT_NE(status, 0);
-    output_of("flag FR out.png --width 0", &status);
-    EXPECT_NE(status, 0);
+    const char* const arguments[] = {"flag XX --aspect", "flag 215 --aspect", "flag FR out.bmp",
+                                     "flag FR out.png --width 0", "flag FR out.png --depth 3", "flag FR"};
+    for (const char* argument : arguments) {
+        const RenderRun run = run_render(argument);
+        EXPECT_EQ(run.status, 2) << argument;
+        EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1) << argument;
+    }
 }

@@ -54,7 +54,7 @@ TEST(RenderMain, FailureLeavesNoFileBehind)
     const std::string directory = scratch_directory();
     const std::string path = directory + "/blob.bin";
     // bad input: nothing is written at all
-    EXPECT_EQ(run_render("blob flags -o " + path).status, 2);
+    EXPECT_EQ(run_render("blob nowhere -o " + path).status, 2);
     EXPECT_NE(access(path.c_str(), F_OK), 0);
     // an existing file stays as it was when the new output cannot be written
     const RenderRun unwritable = run_render("blob outlines -o " + directory + "/missing/blob.bin");

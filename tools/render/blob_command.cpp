@@ -16,7 +16,7 @@ const BlobEntry BLOBS[] = {
     {"country-names", COUNTRY_NAME_LIST, &COUNTRY_NAME_LIST_SIZE},
     {"region-parents", REGION_PARENTS, &REGION_PARENTS_SIZE},
     {"projections", PROJECTION_NAME_LIST, &PROJECTION_NAME_LIST_SIZE},
-    {"flags", nullptr, nullptr},
+    {"flags", FLAG_DESCRIPTIONS, &FLAG_DESCRIPTIONS_SIZE},
     {"column-labels", COLUMN_LABELS, &COLUMN_LABELS_SIZE},
     {"stat-records", STAT_RECORDS, &STAT_RECORDS_SIZE},
 };
