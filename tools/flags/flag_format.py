@@ -4,6 +4,7 @@ A description is an aspect byte, commands and a zero byte (End). A command byte 
 in its high nibble and a parameter n in its low nibble; operands follow as signed bytes unless
 a command says otherwise. Text names: commands by name, colours by palette name or index.
 """
+import os
 
 DESCRIPTION_COUNT = 215   # description 0 (no flag), then the countries 1..214
 CANTON_DESCRIPTION = 67   # embedded by every Canton command
@@ -13,15 +14,10 @@ COLOUR_NAMES = ['black', 'red', 'crimson', 'maroon', 'green', 'darkgreen', 'skyb
                 'navy', 'yellow', 'orange', 'darkorange', 'brown', 'grey', 'white']
 
 # ISO 3166-1 two-letter codes of the countries in country-code order: code k is entry k - 1.
-ISO_CODES = '''
-AD AE AF AG AI AL AM AO AQ AR AT AU AW AZ BA BB BD BE BF BG BH BI BJ BM BN BO BR BS BT BW BY BZ
-CA CD CF CG CH CI CK CL CM CN CO CR CU CV CY CZ DE DJ DK DM DO DZ EC EE EG EH ER ES ET FI FJ FM
-FR GA GB GD GE GF GH GI GL GM GN GQ GR GT GU GW GY HK HN HR HT HU ID IE IL IN IQ IR IS IT JM JO
-JP KE KG KH KI KM KN KP KR KW KY KZ LA LB LC LI LK LR LS LT LU LV LY MA MC MD ME MG MH MK ML MM
-MN MP MR MT MU MV MW MX MY MZ NA NC NE NG NI NL NO NP NR NU NZ OM PA PE PF PG PH PK PL PR PT PW
-PY QA RO RS RU RW SA SB SC SD SE SG SI SK SL SM SN SO SR SS ST SV SY SZ TC TD TG TH TJ TM TN TO
-TR TT TV TW TZ UA UG US UY UZ VA VC VE VG VI VN VU WS YE ZA ZM ZW
-'''.split()
+# The list is shared with the statistics generator.
+ISO_CODES_PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'stats', 'country_codes.txt')
+with open(ISO_CODES_PATH, encoding='ascii') as codes_file:
+    ISO_CODES = [line.strip() for line in codes_file if line.strip() and not line.startswith('#')]
 assert len(ISO_CODES) == DESCRIPTION_COUNT - 1 and ISO_CODES == sorted(ISO_CODES)
 
 # Opcode 0 sub-commands (by n) with four signed operands, or none for Canton.
