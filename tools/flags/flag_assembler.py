@@ -229,7 +229,7 @@ HEADER = '''\
 
 
 def main(source_path, output_path):
-    with open(source_path, encoding='ascii') as source:
+    with open(source_path, encoding='utf-8') as source:
         descriptions = assemble_source(source.read())
     blob = b''.join(descriptions)
     if output_path.endswith('.bin'):

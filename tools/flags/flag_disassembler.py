@@ -111,7 +111,7 @@ def command_text(byte, reader):
 
 
 def description_text(index, reader):
-    lines = ['flag %s aspect %d' % (fmt.key_of(index), reader.unsigned())]
+    lines = [fmt.block_header(index, reader.unsigned())]
     depth = 1
     while True:
         byte = reader.unsigned()

@@ -20,6 +20,13 @@ with open(ISO_CODES_PATH, encoding='ascii') as codes_file:
     ISO_CODES = [line.strip() for line in codes_file if line.strip() and not line.startswith('#')]
 assert len(ISO_CODES) == DESCRIPTION_COUNT - 1 and ISO_CODES == sorted(ISO_CODES)
 
+# Country names by code, for the comments that the disassembler prints.
+COUNTRY_TABLE_PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'country_table', 'countries.tsv')
+with open(COUNTRY_TABLE_PATH, encoding='utf-8') as table_file:
+    COUNTRY_NAMES = {int(fields[0]): fields[1] for fields in
+                     (line.rstrip('\n').split('\t') for line in table_file if not line.startswith('#'))
+                     if len(fields) >= 2}
+
 # Opcode 0 sub-commands (by n) with four signed operands, or none for Canton.
 END, CANTON, RIGHT_TRIANGLE, RECTANGLE, SUB_FRAME = range(5)
 SPECIAL_NAMES = {CANTON: 'Canton', RIGHT_TRIANGLE: 'RightTriangle', RECTANGLE: 'Rectangle',
@@ -56,6 +63,11 @@ def unsigned(value):
 def key_of(index):
     """The text key of description index: 0 or the country's ISO code."""
     return '0' if index == 0 else ISO_CODES[index - 1]
+
+
+def block_header(index, aspect):
+    """The line that opens description index, with the country's name as a comment."""
+    return 'flag %s aspect %d   # %s' % (key_of(index), aspect, COUNTRY_NAMES.get(index, 'no flag'))
 
 
 def colour_name(index):

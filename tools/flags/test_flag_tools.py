@@ -135,7 +135,7 @@ class Disassemble(unittest.TestCase):
 
     def test_prints_commands_by_name_with_the_applied_command_indented(self):
         blob = b''.join(assemble_source(source_with('Repeat 2 1 0\nDisc 0 0 3\n')))
-        self.assertIn('flag AD aspect 26\n    Repeat 2 1 0\n        Disc 0 0 3\nend\n', disassemble(blob))
+        self.assertIn('flag AD aspect 26   # Andorra\n    Repeat 2 1 0\n        Disc 0 0 3\nend\n', disassemble(blob))
 
     def test_rejects_a_blob_that_ends_early_or_late(self):
         blob = b''.join(assemble_source(source_with('')))
