@@ -185,3 +185,17 @@ TEST(CantonCommand, ShapesAfterItSelectTheirColourAfresh)
     picture.draw(described({0x41, 0x35, 0x50, 0xB0, 0x88, 0x01, 0x35, 0x50, 0x50}, 174));
     EXPECT_EQ(picture.at_flag(80, 80), palette(1));
 }
+
+TEST(CantonCommand, IsNotDrawnInsideACanton)
+{
+    // a canton flag that embedded itself would never end
+    build_flag_index();
+    FlagPicture picture(480, 240);
+    FlagContext ctx = device_context(picture.canvas, 480, 240, nullptr);
+    const Bytes description = described({0x01}, 174);
+    ctx.cursor = description.data();
+    ctx.inside_canton = true;
+    run_flag(ctx);
+    EXPECT_EQ(picture.count(BACKGROUND), 480 * 240);
+    EXPECT_EQ(ctx.cursor, description.data() + description.size());
+}
