@@ -25,8 +25,8 @@ bool special_command(FlagContext& ctx, int n)
     case 2: {   // RightTriangle: the right angle sits where the box's corners say
         const int x1 = read_signed(ctx), y1 = read_signed(ctx);
         const int x2 = read_signed(ctx), y2 = read_signed(ctx);
-        const bool right_at_first = (y1 < y2) != (x2 < x1);
-        const FlagPoint corners[3] = {{x1, y2}, {x2, y1}, right_at_first ? FlagPoint{x1, y1} : FlagPoint{x2, y2}};
+        const FlagPoint right_angle = ((y1 < y2) != (x2 < x1)) ? FlagPoint{x1, y1} : FlagPoint{x2, y2};
+        const FlagPoint corners[3] = {{x1, y2}, {x2, y1}, right_angle};
         select_colour(ctx);
         fill_polygon(ctx, corners, 3, 1.0);
         return true;
