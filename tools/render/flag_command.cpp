@@ -1,6 +1,7 @@
 // tools/render/flag_command.cpp: `orbily-render flag CODE|ISO2 OUT.png|OUT.svg|OUT.pdf
 // [--width W] [--height H]` draws one flag through draw_flag (width 480 unless given, height from
 // the flag's proportions unless given); `flag CODE|ISO2 --aspect` prints its width-to-height ratio.
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include "flags/flags.h"
@@ -31,7 +32,11 @@ bool write_flag(const std::string& path, int code, int width, int height)
 {
     Canvas canvas = {};
     if (ends_with(path, ".png")) {
-        if (!create_image_canvas(canvas, CAIRO_FORMAT_RGB24, width, height)) return false;
+        if (!create_image_canvas(canvas, CAIRO_FORMAT_ARGB32, width, height)) return false;
+        // transparent where the flag leaves its field empty (Nepal's pennants), not black
+        const PixelBuffer pixels = canvas_pixels(canvas);
+        for (int y = 0; y < pixels.height; ++y)
+            std::fill_n(pixels.pixels + y * pixels.stride, pixels.width, 0u);
         draw_flag(canvas, width, height, code);
         const bool written = write_canvas_png(canvas, path.c_str());
         return close_canvas(canvas) && written;
