@@ -183,7 +183,7 @@ TEST(DecodeCountryRecord, ResetsTheColouringState)
 }
 
 // 3. Sweep: every embedded record decodes to what the packer meant (tests/golden, written by
-// tools/stats/make_stat_records.py from the figures it packed).
+// tools/stats/make_factbook_records.py from the figures it packed).
 TEST(LoadStatistics, EveryEmbeddedRecordMatchesThePackersValues)
 {
     load_statistics();

