@@ -54,3 +54,8 @@ add_test(NAME ToolsStats.GeneratorStages
 
 # Tests of the Windows build: they run what build/win32 produced (see tests/windows.cmake).
 include(${CMAKE_SOURCE_DIR}/tests/windows.cmake)
+
+# The outline generator's stages (tools/outlines), Python standard library only.
+add_test(NAME outline_generator_stages
+         COMMAND python3 -B -m unittest test_stages
+         WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}/tools/outlines)

@@ -60,7 +60,7 @@ def collect(atlas):
     return shapes_of, holes, left_out
 
 
-def dissolve(rings):
+def dissolve(atlas, rings):
     """Removes borders between rings of one code (arcs used twice) and relinks the rest."""
     uses = collections.Counter(arc for ring in rings for arc, _ in ring)
     inner = {arc for arc, n in uses.items() if n > 1}
@@ -69,14 +69,14 @@ def dissolve(rings):
     kept = [ring for ring in rings if not any(arc in inner for arc, _ in ring)]
     loose = [ref for ring in rings if any(arc in inner for arc, _ in ring)
              for ref in ring if ref[0] not in inner]
-    return kept + link(loose)
+    return kept + link(atlas, loose)
 
 
-def link(refs):
+def link(atlas, refs):
     """Joins references end to start into closed rings."""
     starts = collections.defaultdict(list)
     for ref in refs:
-        starts[_ends(ref)[0]].append(ref)
+        starts[_ends(atlas, ref)[0]].append(ref)
     used, rings = set(), []
     for ref in refs:
         if ref in used:
@@ -85,7 +85,7 @@ def link(refs):
         while current not in used:
             used.add(current)
             ring.append(current)
-            following = [r for r in starts[_ends(current)[1]] if r not in used]
+            following = [r for r in starts[_ends(atlas, current)[1]] if r not in used]
             if not following:
                 break
             current = following[0]
@@ -93,11 +93,8 @@ def link(refs):
     return rings
 
 
-_atlas = None
-
-
-def _ends(ref):
-    points = _atlas.ref_points(ref)
+def _ends(atlas, ref):
+    points = atlas.ref_points(ref)
     return points[0], points[-1]
 
 
@@ -220,11 +217,9 @@ def orient_clockwise(atlas, ring):
 
 def build(atlas, polygon_budget):
     """The shapes to encode, in stream order, the expected area of every code, and a report."""
-    global _atlas
-    _atlas = atlas
     rings_of, holes, left_out = collect(atlas)
     for code in list(rings_of):
-        rings_of[code] = dissolve(rings_of[code])
+        rings_of[code] = dissolve(atlas, rings_of[code])
     for code in list(rings_of):
         rings_of[code] = [side for ring in rings_of[code] for side in split_at_seam(atlas, ring)]
     push_past_seam(atlas)

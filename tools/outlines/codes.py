@@ -159,4 +159,4 @@ def part_code(code, lon, lat):
 # the southern one, (longitude, latitude). The coast points are vertices of Namibia's coast.
 WALVIS_NORTH_COAST = (14.521, -22.805)
 WALVIS_SOUTH_COAST = (14.474, -23.281)
-WALVIS_INLAND = [(14.70, -22.81), (14.74, -23.02), (14.66, -23.28)]
+WALVIS_INLAND = [(14.66, -22.81), (14.69, -23.02), (14.61, -23.27)]

@@ -334,19 +334,18 @@ def shifted(points, offset, closed, step):
     points = shapes.simplify(points, 0.5 * step * 0.01)
     if len(points) < 3:
         return points
-    out = [points[0]]
     n = len(points)
-    for k in range(1, n - 1 if not closed else n):
-        a, b = points[k - 1], points[(k + 1) % n if k + 1 < n or not closed else 1]
-        if closed and k == n - 1:
-            b = points[1]
+    out = []
+    for k in range(n):
+        if not closed and k in (0, n - 1):
+            out.append(points[k])
+            continue
+        # a closed list repeats its first point last: its neighbours are points 1 and n - 2
+        a = points[k - 1] if k > 0 else points[n - 2]
+        b = points[k + 1] if k < n - 1 else points[1]
         dx, dy = b[0] - a[0], b[1] - a[1]
         norm = math.hypot(dx, dy) or 1.0
         out.append((points[k][0] + offset * dy / norm, points[k][1] - offset * dx / norm))
-    if closed:
-        out[0] = out[-1]
-    else:
-        out.append(points[-1])
     return out
 
 
@@ -391,14 +390,10 @@ def follow(start, line, end, step_units):
                 break
             at = b
             seg += 1
-        if target is None:
+        if target is None:   # the rest of the line lies within one step: close if allowed
             if directions and grid.segment_ok(previous, end):
                 return directions, made
             target = end
-        if not directions or len(directions) < budget:
-            pass
-        else:
-            raise EncodeError("chain does not close")
         ideal = math.atan2(target[0] - x, target[1] - y) * 128.0 / math.pi
         base = round(ideal) % 256
         for offset in (0, 1, -1, 2, -2, 3, -3, 4, -4, 5, -5, 6, -6, 8, -8, 10, -10):
