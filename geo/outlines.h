@@ -14,7 +14,8 @@ struct PolygonEntry {
 };
 
 const int POLYGON_CAPACITY = 512;
-const int OUTLINE_POINT_CAPACITY = 18079;
+// The world outlines are allowed up to 25,000 points (data/SOURCES.md); they hold about 23,000.
+const int OUTLINE_POINT_CAPACITY = 25000;
 const int NODE_CAPACITY = 512;
 const int STORED_RUN_CAPACITY = 512;
 
