@@ -5,7 +5,7 @@ NATIVE     := $(BUILD)/native
 WIN32      := $(BUILD)/win32
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps native win32 test run bench data clean
+.PHONY: all deps native win32 test run bench data preview clean
 
 all: native win32
 
@@ -32,6 +32,11 @@ bench: native
 
 data:
 	@bash tools/make_data.sh
+
+# The decoded world outlines as a picture, to look at after `make data`.
+preview: native
+	@mkdir -p $(BUILD)/preview
+	@$(BUILD)/bin/orbily-render -o $(BUILD)/preview/outlines.png preview
 
 clean:
 	rm -rf $(BUILD)
