@@ -2,10 +2,102 @@
 // Only app/ and tests include it; the core never names a Win32 type.
 #pragma once
 #include <windows.h>
+#include "app/map_drawing.h"
+#include "platform/win32_draw.h"
 
-// The whole life of the program: start-up, message loop, shutdown; returns the quit code.
+// Start-up, message loop, shutdown (application.cpp).
+// The whole life of the program: start-up, the message loop, shutdown; returns the quit code.
 int run_application(int show_command);
-
-// The main map window's procedure and the window it serves.
-LRESULT CALLBACK map_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+// Everything before the loop: static data, menus, accelerators, surfaces, the main window with
+// projection 0 and the whole map in view, shown with show_command.
+void start_application(int show_command);
+// Releases the surfaces; the windows stay until the process ends.
+void shut_down_application();
+extern HACCEL accelerators;
 extern HWND main_window;
+extern int screen_width, screen_height;   // read once at start-up; they size every surface
+extern int current_projection;            // catalogue index 0..127
+extern int selected_country;              // country code, 0 for none
+extern OutlineMode outline_mode;          // OUTLINE_CELL_FRAMES or OUTLINE_BOUNDARIES
+extern HBRUSH background_brush;           // dark teal under the map
+const Colour BACKGROUND_COLOUR = 0x02808000u;
+
+// The menu's command numbers, in the order of the menu script.
+enum Command {
+    COMMAND_SHOW_BOUNDARIES = 1,
+    COMMAND_SAVE_MAP,
+    COMMAND_SAVE_STATISTICS,
+    COMMAND_SAVE_FLAG,
+    COMMAND_ABOUT,
+    COMMAND_EXIT,
+    COMMAND_ORIGINAL_SIZE,
+    COMMAND_SHOW_ALL,
+    COMMAND_SELECT_NONE,
+    COMMAND_FLAGS,
+    COMMAND_DATASHEET,
+    COMMAND_PREVIOUS_PROJECTION,
+    COMMAND_NEXT_PROJECTION,
+};
+// Projection items carry 256 x menu group + catalogue index.
+const int FIRST_PROJECTION_COMMAND = 256;
+const int LAST_PROJECTION_COMMAND = 1407;
+
+// The menu bar from the menu script and the projection catalogue (menu_bar.cpp).
+HMENU build_menu_bar();
+
+// The main map window's procedure (map_window.cpp).
+LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+// An off-screen surface of the screen's size, drawn k times larger than the client it serves
+// (view_surface.cpp). A window's surface keeps a second one holding the picture shrunk to the
+// client, so that a paint without changes is one blit.
+struct ViewSurface {
+    int outer_width, outer_height;   // the window's outer size to restore (map surface only)
+    RECT client;                     // the served window's client rectangle
+    Canvas canvas;                   // the drawing, screen-sized
+    Canvas shown;                    // the picture at client size; window surfaces only
+    RECT fill;                       // (0, 0, used width, used height): what is drawn and shown
+    int dirty;                       // redraw before the next paint
+};
+extern ViewSurface map_surface, picking_surface;
+
+// Makes the surface's bitmaps; with a window, also the client-size picture it is shown from.
+void create_surface(ViewSurface& surface, HWND window);
+// Used size := the largest whole multiple of the client that fits the screen (never a division
+// by zero); the shown picture is stale from then on.
+void fit_surface(ViewSurface& surface, int client_width, int client_height);
+// Frees what create_surface made; harmless on a surface never created.
+void release_surface(ViewSurface& surface);
+// Shrinks a freshly drawn surface into its shown picture by averaging and clears dirty.
+void finish_surface(ViewSurface& surface);
+// Copies the shown picture into the window's paint DC.
+void show_surface(ViewSurface& surface, HDC dc);
+
+// The map on its surfaces (map_surface.cpp).
+// Converts the points for the view, redraws the picking surface and invalidates the map.
+void refresh_map();
+// Marks the map surface dirty and invalidates the main window's client.
+void invalidate_map();
+// Redraws the map surface when dirty: background, pieces in the colouring, outlines, shrink.
+void paint_map_surface();
+// The country code under the client point of a mouse message; 0 for the sea, the background and
+// anything outside the picking surface.
+int pick_country(LPARAM lparam);
+
+// Commands (commands.cpp).
+void run_command(int number);
+void select_country(int code);
+void click_country(int code);
+void toggle_window(HWND window);
+
+// Projection, rotation and view navigation (navigation.cpp).
+void set_projection(int index, int rotation);
+void set_rotation(int step);
+void rotate_by(int delta);
+void zoom_about(float px, float py, float new_zoom);
+void wheel_zoom(int client_x, int client_y, bool zoom_out);
+bool zoom_to_country(int code);
+void double_click_country(int code);
+
+// Captions (captions.cpp).
+void set_projection_caption(int index);

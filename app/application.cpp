@@ -1,7 +1,20 @@
 // app/application.cpp: start-up, the one message loop and shutdown.
 // Every window of the thread goes through this loop; accelerators always act on the main window.
 #include "app/app.h"
+#include "app/map_view.h"
 #include "app/startup_layout.h"
+#include "data/blobs.h"
+#include "geo/cells.h"
+#include "geo/countries.h"
+#include "projection/names.h"
+#include "projection/projection.h"
+
+int screen_width, screen_height;
+int current_projection;
+int selected_country;
+OutlineMode outline_mode;
+HBRUSH background_brush;
+HACCEL accelerators;
 
 static const char MAIN_CLASS_NAME[] = "OrbilyWindow";
 static const char STARTUP_CAPTION[] = "Orbily - World Map Viewer";
@@ -10,42 +23,53 @@ static const DWORD MAIN_EX_STYLE = WS_EX_CLIENTEDGE;
 
 // Letter keys with Ctrl, then Esc and F1; the command numbers are the menu's.
 static ACCEL ACCELERATORS[] = {
-    {FVIRTKEY | FCONTROL, 'A', 8},
-    {FVIRTKEY | FCONTROL, 'B', 1},
-    {FVIRTKEY | FCONTROL, 'D', 11},
-    {FVIRTKEY | FCONTROL, 'F', 10},
-    {FVIRTKEY | FCONTROL, 'O', 7},
-    {FVIRTKEY | FCONTROL, 'S', 2},
-    {FVIRTKEY | FCONTROL, 'T', 3},
-    {FVIRTKEY | FCONTROL, 'V', 4},
-    {FVIRTKEY, VK_ESCAPE, 9},
-    {FVIRTKEY, VK_F1, 5},
+    {FVIRTKEY | FCONTROL, 'A', COMMAND_SHOW_ALL},
+    {FVIRTKEY | FCONTROL, 'B', COMMAND_SHOW_BOUNDARIES},
+    {FVIRTKEY | FCONTROL, 'D', COMMAND_DATASHEET},
+    {FVIRTKEY | FCONTROL, 'F', COMMAND_FLAGS},
+    {FVIRTKEY | FCONTROL, 'O', COMMAND_ORIGINAL_SIZE},
+    {FVIRTKEY | FCONTROL, 'S', COMMAND_SAVE_MAP},
+    {FVIRTKEY | FCONTROL, 'T', COMMAND_SAVE_STATISTICS},
+    {FVIRTKEY | FCONTROL, 'V', COMMAND_SAVE_FLAG},
+    {FVIRTKEY, VK_ESCAPE, COMMAND_SELECT_NONE},
+    {FVIRTKEY, VK_F1, COMMAND_ABOUT},
 };
 static const int ACCELERATOR_COUNT = sizeof ACCELERATORS / sizeof ACCELERATORS[0];
 
+// The outlines cut into cells, with the country names, then the projection names.
+static void prepare_static_data()
+{
+    build_country_names();
+    decode_outlines(OUTLINE_STREAM, OUTLINE_STREAM_SIZE);
+    clip_to_cells();
+    build_projection_names();
+}
+
+// CS_OWNDC keeps one DC per window; CS_DBLCLKS gives the double-click zoom.
 static void register_main_class(HINSTANCE module)
 {
     WNDCLASSA window_class = {};
     window_class.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_OWNDC;
-    window_class.lpfnWndProc = map_window_proc;
+    window_class.lpfnWndProc = main_window_proc;
     window_class.hInstance = module;
     window_class.hCursor = LoadCursorA(NULL, IDC_ARROW);
     window_class.lpszClassName = MAIN_CLASS_NAME;
     RegisterClassA(&window_class);
 }
 
-// The outer size for a client of half by a quarter of the screen width, with the menu bar.
-static SIZE startup_outer_size(int screen_width)
+// The outer size for a client of half by a quarter of the screen width, with the menu bar and
+// the scroll bar, which AdjustWindowRectEx leaves out.
+static SIZE startup_outer_size()
 {
     const DeviceRect client = startup_client_rect(screen_width);
-    RECT outer = {client.left, client.top, client.right, client.bottom};
+    RECT outer = {client.left, client.top, client.right, client.bottom + GetSystemMetrics(SM_CYHSCROLL)};
     AdjustWindowRectEx(&outer, MAIN_STYLE, TRUE, MAIN_EX_STYLE);
     SIZE size = {outer.right - outer.left, outer.bottom - outer.top};
     return size;
 }
 
 // Runs until WM_QUIT (0) or an error (-1); returns the last message's wParam.
-static int run_message_loop(HACCEL accelerators)
+static int run_message_loop()
 {
     MSG message = {};
     while (GetMessageA(&message, NULL, 0, 0) == 1) {
@@ -56,15 +80,51 @@ static int run_message_loop(HACCEL accelerators)
     return int(message.wParam);
 }
 
-int run_application(int show_command)
+// Each step relies on the ones before it: creating the window already sizes both map surfaces
+// and draws the picking surface, so that surface and the view must be ready by then.
+void start_application(int show_command)
 {
     HINSTANCE module = GetModuleHandleA(NULL);
-    HACCEL accelerators = CreateAcceleratorTableA(ACCELERATORS, ACCELERATOR_COUNT);
+    prepare_static_data();
+    HMENU menu_bar = build_menu_bar();
+    accelerators = CreateAcceleratorTableA(ACCELERATORS, ACCELERATOR_COUNT);
     register_main_class(module);
-    const int screen_width = GetSystemMetrics(SM_CXSCREEN);
-    const SIZE outer = startup_outer_size(screen_width);
-    main_window = CreateWindowExA(MAIN_EX_STYLE, MAIN_CLASS_NAME, STARTUP_CAPTION, MAIN_STYLE,
-                                  0, 0, outer.cx, outer.cy, NULL, NULL, module, NULL);
+    outline_mode = OUTLINE_CELL_FRAMES;
+    selected_country = 0;
+    screen_width = GetSystemMetrics(SM_CXSCREEN);
+    screen_height = GetSystemMetrics(SM_CYSCREEN);
+    const SIZE outer = startup_outer_size();
+    map_surface.outer_width = outer.cx;
+    map_surface.outer_height = outer.cy;
+    const DeviceRect client = startup_client_rect(screen_width);
+
+    picking_surface = map_surface;   // sizes only: no handles exist yet
+    create_surface(picking_surface, NULL);
+    fit_surface(picking_surface, client.right, client.bottom);
+    main_window = CreateWindowExA(MAIN_EX_STYLE, MAIN_CLASS_NAME, STARTUP_CAPTION, MAIN_STYLE, 0, 0, outer.cx,
+                                  outer.cy, NULL, menu_bar, module, NULL);
+    SetScrollRange(main_window, SB_HORZ, 0, ROTATION_STEPS - 1, TRUE);
+    create_surface(map_surface, main_window);
+    fit_surface(map_surface, client.right, client.bottom);
+    background_brush = CreateSolidBrush(BACKGROUND_COLOUR);
+
+    current_projection = 0;
+    reset_view();
+    set_rotation(0);   // the map's projection pass: after anything else that projects pieces
     ShowWindow(main_window, show_command);
-    return run_message_loop(accelerators);
+}
+
+void shut_down_application()
+{
+    release_surface(map_surface);
+    release_surface(picking_surface);
+    DeleteObject(background_brush);
+}
+
+int run_application(int show_command)
+{
+    start_application(show_command);
+    const int quit_code = run_message_loop();
+    shut_down_application();
+    return quit_code;
 }

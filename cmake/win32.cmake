@@ -15,7 +15,8 @@ target_link_libraries(orbily_shell PUBLIC orbily_core)
 add_executable(Orbily WIN32 ${APP_ENTRY_SOURCES})
 target_compile_options(Orbily PRIVATE ${X87_CORE_FLAGS})
 target_link_options(Orbily PRIVATE -nostdlib -Wl,-e,_WinMainCRTStartup -Wl,--subsystem,windows -s)
-target_link_libraries(Orbily PRIVATE orbily_shell kernel32 user32 gdi32 comctl32 comdlg32 gcc)
+# libgcc last: the core calls its 64-bit division
+target_link_libraries(Orbily PRIVATE orbily_shell orbily_core kernel32 user32 gdi32 comctl32 comdlg32 gcc)
 set_target_properties(Orbily PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORBILY_BIN_DIR} OUTPUT_NAME Orbily)
 
 # GoogleTest from /usr/src/googletest, statically linked into the test program.

@@ -1,0 +1,59 @@
+// app/navigation.cpp: projection, rotation and view changes, each followed by the redraw it
+// needs. The rotation step lives in the scroll bar, so it is set there before the pass reads it.
+#include "app/app.h"
+#include "app/map_view.h"
+#include "projection/projection.h"
+
+void set_projection(int index, int rotation)
+{
+    reset_view();
+    current_projection = index;
+    set_rotation(rotation);
+    set_projection_caption(index);
+}
+
+void set_rotation(int step)
+{
+    SetScrollPos(main_window, SB_HORZ, step, TRUE);
+    project_all(current_projection, step);
+    refresh_map();
+}
+
+void rotate_by(int delta)
+{
+    set_rotation((GetScrollPos(main_window, SB_HORZ) + delta + ROTATION_STEPS) % ROTATION_STEPS);
+}
+
+void zoom_about(float px, float py, float new_zoom)
+{
+    zoom_view_about(px, py, new_zoom);
+    refresh_map();
+}
+
+void wheel_zoom(int client_x, int client_y, bool zoom_out)
+{
+    const int width = map_surface.client.right, height = map_surface.client.bottom;
+    if (width <= 0 || height <= 0) return;   // no client, no point to zoom about
+    if (wheel_zoom_view(client_x, client_y, width, height, zoom_out)) refresh_map();
+}
+
+bool zoom_to_country(int code)
+{
+    if (!fit_view_to_country(code)) return false;
+    refresh_map();
+    return true;
+}
+
+// The sea shows the whole map; a country that cannot be fitted in this projection is tried once
+// more in one where it can.
+void double_click_country(int code)
+{
+    if (code == 0) {
+        run_command(COMMAND_SHOW_ALL);
+        return;
+    }
+    if (zoom_to_country(code)) return;
+    const FallbackProjection fallback = double_click_fallback(code);
+    set_projection(fallback.projection, fallback.rotation);
+    zoom_to_country(code);
+}
