@@ -14,6 +14,7 @@ import assemble
 import checks
 import codes
 import encode
+import shapes
 import stream_model
 from topology import Atlas
 
@@ -64,6 +65,18 @@ def emit_areas(expected):
     return "\n".join(lines) + "\n"
 
 
+AREA_TOLERANCE = 0.05   # share of Natural Earth's area a large country may gain or lose
+
+
+def area_faults(polygons, expected):
+    made = collections.Counter()
+    for code, points in polygons:
+        made[code] += shapes.area_km2(points)
+    return ["code %d (%s): area %.0f km2, Natural Earth's %.0f km2" % (code, codes.label(code), made[code], area)
+            for code, area in sorted(expected.items())
+            if area > encode.LARGE_COUNTRY_KM2 and abs(made[code] / area - 1.0) > AREA_TOLERANCE]
+
+
 def report(writer, polygons, nodes, runs, kept, build_report):
     per_code = collections.Counter(code for code, _ in polygons)
     print("outlines: %d polygons, %d points, %d nodes, %d stored runs, %d bytes" % (
@@ -92,6 +105,7 @@ def main():
     faults += ["code %d (%s) owns no polygon" % (c, codes.label(c)) for c in range(1, 238)
                if c not in owners and c not in codes.CODES_WITHOUT_LAND]
     faults += ["code %d owns polygons but must not" % c for c in codes.CODES_WITHOUT_LAND if c in owners]
+    faults += area_faults(polygons, expected)
     if len(writer.points) > POINT_LIMIT or len(stream) > BYTE_LIMIT:
         faults.append("%d points, %d bytes: over the detail budget" % (len(writer.points), len(stream)))
     report(writer, polygons, nodes, runs, kept, build_report)
