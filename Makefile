@@ -3,11 +3,12 @@
 BUILD      := build
 NATIVE     := $(BUILD)/native
 WIN32      := $(BUILD)/win32
+WIN64      := $(BUILD)/win64
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps native win32 test run bench data preview clean
+.PHONY: all deps native win32 win64 test run bench data preview clean
 
-all: native win32
+all: native win32 win64
 
 # one dpkg query when nothing is missing
 deps:
@@ -16,6 +17,11 @@ deps:
 win32: deps
 	@cmake -S . -B $(WIN32) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WIN32) -j $(JOBS)
+
+# the Windows test program again as x86_64, for machines where only 64-bit Wine runs
+win64: deps
+	@cmake -S . -B $(WIN64) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(WIN64) -j $(JOBS)
 
 native: deps
 	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Release >/dev/null

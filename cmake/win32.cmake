@@ -1,6 +1,11 @@
 # Windows build: Orbily.exe without any C or C++ runtime, and the Windows test program,
 # which may use the runtime and links GoogleTest built from Debian's sources.
-set(X87_CORE_FLAGS ${CORE_FLAGS} -march=i686 -mfpmath=387)
+# The 32-bit build makes both; the 64-bit build only the test program, for 64-bit Wine.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(X87_CORE_FLAGS ${CORE_FLAGS} -march=i686 -mfpmath=387)
+else()
+    set(X87_CORE_FLAGS ${CORE_FLAGS} -mfpmath=387)
+endif()
 
 add_library(orbily_core STATIC ${CORE_SOURCES})
 target_include_directories(orbily_core PUBLIC ${CMAKE_SOURCE_DIR})
@@ -12,12 +17,15 @@ add_library(orbily_shell STATIC ${WIN32_PLATFORM_SOURCES} ${APP_SHELL_SOURCES} $
 target_compile_options(orbily_shell PRIVATE ${X87_CORE_FLAGS})
 target_link_libraries(orbily_shell PUBLIC orbily_core)
 
-add_executable(Orbily WIN32 ${APP_ENTRY_SOURCES})
-target_compile_options(Orbily PRIVATE ${X87_CORE_FLAGS})
-target_link_options(Orbily PRIVATE -nostdlib -Wl,-e,_WinMainCRTStartup -Wl,--subsystem,windows -s)
-# libgcc last: the core calls its 64-bit division
-target_link_libraries(Orbily PRIVATE orbily_shell orbily_core kernel32 user32 gdi32 comctl32 comdlg32 gcc)
-set_target_properties(Orbily PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORBILY_BIN_DIR} OUTPUT_NAME Orbily)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    add_executable(Orbily WIN32 ${APP_ENTRY_SOURCES})
+    target_compile_options(Orbily PRIVATE ${X87_CORE_FLAGS})
+    target_link_options(Orbily PRIVATE -nostdlib -Wl,-e,_WinMainCRTStartup -Wl,--subsystem,windows -s)
+    # libgcc last: the core calls its 64-bit division
+    target_link_libraries(Orbily PRIVATE orbily_shell orbily_core
+                          kernel32 user32 gdi32 comctl32 comdlg32 gcc)
+    set_target_properties(Orbily PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORBILY_BIN_DIR})
+endif()
 
 # GoogleTest from /usr/src/googletest, statically linked into the test program.
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)

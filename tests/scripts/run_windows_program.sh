@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs a Windows console program (a test program) under Wine, in a private Xvfb when there is no
+# display, and exits with its exit code; skips when this machine cannot run its kind of program.
+# Usage: run_windows_program.sh program.exe [arguments...]
+set -uo pipefail
+ORBILY_ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+. "$ORBILY_ROOT/tools/wine/env.sh"
+program=$1
+shift
+
+[ -f "$program" ] || { echo "SKIPPED: $program is not built (make test builds it)"; exit $SKIP; }
+if objdump -f "$program" | grep -q 'pei-i386'; then
+    can_run_32bit_windows_programs || { echo "SKIPPED: $NO_32BIT_REASON"; exit $SKIP; }
+else
+    can_run_64bit_windows_programs || { echo "SKIPPED: 64-bit Wine does not run here"; exit $SKIP; }
+fi
+wine_prefix_ready || { echo "no Wine prefix: the WinePrefix test makes it"; exit 1; }
+trap stop_wine_and_display EXIT
+start_display || exit 1
+timeout "${ORBILY_WINE_TIMEOUT:-840}" "$WINE" "$program" "$@"

@@ -1,0 +1,95 @@
+# tools/wine/env.sh: sourced by every script that runs a Windows program. One 64-bit Wine prefix
+# inside build/ serves both 64-bit and 32-bit programs; a private Xvfb stands in for a missing
+# display. Callers set ORBILY_ROOT to the source tree before sourcing.
+
+export WINEPREFIX=$ORBILY_ROOT/build/wine64
+export WINEARCH=win64
+export WINELOADER=/usr/lib/wine/wine64
+export WINESERVER=/usr/lib/wine/wineserver64
+export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"   # no Mono, Gecko or menu entries
+export WINEDEBUG=-all
+WINE=$WINELOADER
+WINE_READY_MARK=$WINEPREFIX/.orbily-ready
+ORBILY_CAPTION="Orbily - World Map Viewer"
+SKIP=77   # the exit code that ctest reports as a skip
+NO_32BIT_REASON="this machine cannot run 32-bit Windows programs (its kernel runs no 32-bit x86 ELF, which 32-bit Wine is)"
+
+# 32-bit Windows programs need the 32-bit Wine loader, which needs a kernel (or an emulator
+# registered with binfmt_misc) that runs 32-bit x86 ELF programs.
+can_run_32bit_windows_programs()
+{
+    [ -x /usr/lib/wine/wine ] && timeout 30 /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+can_run_64bit_windows_programs()
+{
+    [ -x "$WINELOADER" ] && timeout 30 "$WINELOADER" --version >/dev/null 2>&1
+}
+
+wine_prefix_ready() { [ -e "$WINE_READY_MARK" ]; }
+
+xvfb_pid=
+# Starts a private Xvfb when there is no display; stop_wine_and_display ends it.
+start_display()
+{
+    [ -n "${DISPLAY:-}" ] && return 0
+    local display_file
+    display_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$display_file" ] && break
+        sleep 0.1
+    done
+    if [ ! -s "$display_file" ]; then
+        echo "Xvfb did not start"
+        rm -f "$display_file"
+        return 1
+    fi
+    export DISPLAY=:$(head -1 "$display_file")
+    rm -f "$display_file"
+}
+
+# Ends every process of the prefix (they belong to this run) and the private Xvfb, if any.
+stop_wine_and_display()
+{
+    timeout 30 "$WINESERVER" -k >/dev/null 2>&1 || true
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=
+    fi
+}
+
+orbily_pid=
+orbily_window=
+# Starts Orbily.exe and waits up to $2 seconds for its main window; fails if none appears.
+open_orbily_window()
+{
+    "$WINE" "$1" &
+    orbily_pid=$!
+    orbily_window=$(timeout "$2" xdotool search --sync --name "^$ORBILY_CAPTION\$" 2>/dev/null | head -1)
+    if [ -z "$orbily_window" ]; then
+        echo "no window named \"$ORBILY_CAPTION\" within $2 s"
+        kill "$orbily_pid" 2>/dev/null
+        return 1
+    fi
+}
+
+# Closes the main window with Alt+F4 as a user would and returns Orbily.exe's exit code,
+# or 1 if it still runs $1 seconds later.
+close_orbily_window()
+{
+    xdotool windowfocus --sync "$orbily_window"
+    xdotool key alt+F4
+    for _ in $(seq $(($1 * 10))); do
+        kill -0 "$orbily_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$orbily_pid" 2>/dev/null; then
+        echo "Orbily.exe still runs $1 s after Alt+F4"
+        kill "$orbily_pid" 2>/dev/null
+        return 1
+    fi
+    wait "$orbily_pid"
+}
