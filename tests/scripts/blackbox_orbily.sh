@@ -16,11 +16,22 @@ wine_prefix_ready || { echo "no Wine prefix: the WinePrefix test makes it"; exit
 trap stop_wine_and_display EXIT
 start_display || exit 1
 
-open_orbily_window "$program" "$WINDOW_TIMEOUT" || exit 1
-echo "window $orbily_window: $(xdotool getwindowgeometry "$orbily_window" | tr '\n' ' ')"
-sleep 2   # the first paint
-import -window root "$screenshot" && echo "screenshot: $screenshot"
-close_orbily_window "$EXIT_TIMEOUT"
-status=$?
-echo "Orbily.exe exited with code $status"
-[ $status -eq 0 ]
+run_once()
+{
+    open_orbily_window "$program" "$WINDOW_TIMEOUT" || return 1
+    echo "window $orbily_window: $(xdotool getwindowgeometry "$orbily_window" | tr '\n' ' ')"
+    sleep 2   # the first paint
+    import -window root "$screenshot" && echo "screenshot: $screenshot"
+    close_orbily_window "$EXIT_TIMEOUT"
+    local status=$?
+    echo "Orbily.exe exited with code $status"
+    return $status
+}
+
+attempts=$(attempts_for_32bit)
+for attempt in $(seq "$attempts"); do
+    run_once && exit 0
+    echo "attempt $attempt of $attempts failed"
+    timeout 30 "$WINESERVER" -k >/dev/null 2>&1
+done
+exit 1

@@ -9,12 +9,21 @@ program=$1
 shift
 
 [ -f "$program" ] || { echo "SKIPPED: $program is not built (make test builds it)"; exit $SKIP; }
+attempts=1
 if objdump -f "$program" | grep -q 'pei-i386'; then
     can_run_32bit_windows_programs || { echo "SKIPPED: $NO_32BIT_REASON"; exit $SKIP; }
+    attempts=$(attempts_for_32bit)
 else
     can_run_64bit_windows_programs || { echo "SKIPPED: 64-bit Wine does not run here"; exit $SKIP; }
 fi
 wine_prefix_ready || { echo "no Wine prefix: the WinePrefix test makes it"; exit 1; }
 trap stop_wine_and_display EXIT
 start_display || exit 1
-timeout "${ORBILY_WINE_TIMEOUT:-840}" "$WINE" "$program" "$@"
+for attempt in $(seq "$attempts"); do
+    timeout "${ORBILY_WINE_TIMEOUT:-840}" "$WINE" "$program" "$@"
+    status=$?
+    [ $status -eq 0 ] && exit 0
+    echo "attempt $attempt of $attempts: $program ended with status $status"
+    timeout 30 "$WINESERVER" -k >/dev/null 2>&1
+done
+exit $status

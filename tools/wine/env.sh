@@ -21,6 +21,16 @@ can_run_32bit_windows_programs()
     [ -x /usr/lib/wine/wine ] && timeout 30 /usr/lib/wine/wine --version >/dev/null 2>&1
 }
 
+# True where 32-bit programs run only through qemu's i386 emulator (registered in binfmt_misc).
+# The emulator now and then loses a Wine process, so callers there may try a program twice.
+runs_32bit_through_emulator()
+{
+    cat /proc/sys/fs/binfmt_misc/qemu-i386* 2>/dev/null | grep -qx enabled
+}
+
+# How often to try a 32-bit program: twice under the emulator, once elsewhere.
+attempts_for_32bit() { if runs_32bit_through_emulator; then echo 2; else echo 1; fi; }
+
 can_run_64bit_windows_programs()
 {
     [ -x "$WINELOADER" ] && timeout 30 "$WINELOADER" --version >/dev/null 2>&1
