@@ -39,7 +39,7 @@ start_display || exit 1
 echo "no display: running Orbily.exe in a virtual display ($DISPLAY) for $SHOW_SECONDS seconds"
 open_orbily_window "$PROGRAM" "$WINDOW_TIMEOUT" || exit 1
 sleep "$SHOW_SECONDS"
-import -window root "$SCREENSHOT" || exit 1
+import -window "$orbily_window" "$SCREENSHOT" || exit 1
 close_orbily_window 60
 status=$?
 echo "screenshot of Orbily.exe saved to $SCREENSHOT (exit code $status)"
