@@ -29,6 +29,12 @@ add_test(NAME WindowsTests.i686
 add_test(NAME OrbilyExe.OpensItsWindowAndClosesWithExitCodeZero
          COMMAND bash ${WINE_SCRIPTS}/blackbox_orbily.sh ${ORBILY_EXE}
                  ${CMAKE_SOURCE_DIR}/build/blackbox.png)
+# The map window driven by keys and mouse, its pictures checked against orbily-render's.
+add_test(NAME OrbilyExe.MapWindowShowsOrbilyRendersMapAndFollowsKeysWheelAndDoubleClick
+         COMMAND bash ${WINE_SCRIPTS}/blackbox_map_window.sh ${ORBILY_EXE} ${ORBILY_BIN_DIR}/orbily-render
+                 ${CMAKE_SOURCE_DIR}/build/blackbox_map_window)
+set_tests_properties(OrbilyExe.MapWindowShowsOrbilyRendersMapAndFollowsKeysWheelAndDoubleClick PROPERTIES
+    TIMEOUT 1500 FIXTURES_REQUIRED Wine RESOURCE_LOCK wine SKIP_RETURN_CODE 77 LABELS wine)
 set_tests_properties(WindowsTests.x86_64 PROPERTIES TIMEOUT 300 ENVIRONMENT ORBILY_WINE_TIMEOUT=240)
 set_tests_properties(WindowsTests.i686 OrbilyExe.OpensItsWindowAndClosesWithExitCodeZero
     PROPERTIES TIMEOUT 900)
