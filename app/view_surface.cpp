@@ -33,5 +33,13 @@ void finish_surface(ViewSurface& surface)
 
 void show_surface(ViewSurface& surface, HDC dc)
 {
-    blit_canvas(surface.shown, dc, surface.client.right, surface.client.bottom);
+    const int width = surface.client.right, height = surface.client.bottom;
+    if (width <= surface.shown.image.width && height <= surface.shown.image.height) {
+        blit_canvas(surface.shown, dc, width, height);
+        return;
+    }
+    // a client larger than the screen is more than the shown picture holds: stretch the drawing
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, NULL);
+    StretchBlt(dc, 0, 0, width, height, surface.canvas.dc, 0, 0, surface.fill.right, surface.fill.bottom, SRCCOPY);
 }

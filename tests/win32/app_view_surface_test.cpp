@@ -126,3 +126,24 @@ TEST_F(MapPaint, BoundariesModeRedrawsTheMapButNotThePickingSurface)
     EXPECT_EQ(picking_after, picking_sum);
     EXPECT_NE(black_after, black_before);   // country borders instead of cell frames
 }
+
+// A client larger than the screen (a window stretched over two monitors) still shows the map
+// right to its edges.
+TEST_F(MapPaint, ClientLargerThanTheScreenIsFilledToItsEdges)
+{
+    const RECT client = {0, 0, screen_width + 40, 300};
+    map_surface.client = picking_surface.client = client;
+    fit_surface(map_surface, client.right, client.bottom);
+    fit_surface(picking_surface, client.right, client.bottom);
+    refresh_map();
+    EXPECT_EQ(map_surface.fill.right, screen_width);
+    paint_map_surface();
+    Canvas window = {};
+    ASSERT_TRUE(create_dib_canvas(window, client.right, client.bottom));
+    show_surface(map_surface, window.dc);
+    const PixelBuffer shown = canvas_pixels(window);
+    int blank = 0;   // a fresh DIB is black; no column of the map is black from top to bottom
+    for (int y = 0; y < client.bottom; ++y) blank += (shown.pixels[y * shown.stride + client.right - 1] & 0xFFFFFF) == 0;
+    EXPECT_LT(blank, client.bottom / 2);
+    release_dib_canvas(window);
+}
