@@ -23,5 +23,12 @@ const World& prepare_world();
 // printf into a string, appending.
 void append_format(std::string& output, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
+// The decimal whole number in text when it lies in low..high.
+bool parse_whole_number(const std::string& text, long low, long high, int& value);
+// Reads the value after option arguments[i] (moving i onto it) as a whole number in low..high;
+// false with a one-line message otherwise.
+bool read_option_number(const Arguments& arguments, size_t& i, long low, long high, int& value,
+                        std::string& error);
+
 // False, with the message, when a subcommand got any argument; for those that take none.
 bool expect_no_arguments(const char* command, const Arguments& arguments, std::string& error);

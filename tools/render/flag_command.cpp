@@ -3,49 +3,38 @@
 // the flag's proportions unless given); `flag CODE|ISO2 --aspect` prints its width-to-height ratio.
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include "flags/flags.h"
 #include "platform/cairo_draw.h"
 #include "tools/render/command.h"
 #include "tools/render/country_codes.h"
+#include "tools/render/picture_file.h"
 
 namespace {
 
 const int DEFAULT_WIDTH = 480;
 const int LARGEST_SIZE = 32768;
 
-bool ends_with(const std::string& text, const char* suffix)
+// Draws the flag into path: a PNG transparent where the flag leaves its field empty (Nepal's
+// pennants), or vectors; whole or nothing.
+bool write_flag(const std::string& path, int code, int width, int height, std::string& error)
 {
-    const size_t n = std::strlen(suffix);
-    return text.size() >= n && text.compare(text.size() - n, n, suffix) == 0;
-}
-
-// A size from 1 to LARGEST_SIZE, or 0 when the text is not one.
-int parse_size(const std::string& text)
-{
-    char* end = nullptr;
-    const long size = std::strtol(text.c_str(), &end, 10);
-    return (!text.empty() && *end == 0 && size > 0 && size <= LARGEST_SIZE) ? int(size) : 0;
-}
-
-bool write_flag(const std::string& path, int code, int width, int height)
-{
-    Canvas canvas = {};
-    if (ends_with(path, ".png")) {
-        if (!create_image_canvas(canvas, CAIRO_FORMAT_ARGB32, width, height)) return false;
-        // transparent where the flag leaves its field empty (Nepal's pennants), not black
-        const PixelBuffer pixels = canvas_pixels(canvas);
-        for (int y = 0; y < pixels.height; ++y)
-            std::fill_n(pixels.pixels + y * pixels.stride, pixels.width, 0u);
-        draw_flag(canvas, width, height, code);
-        const bool written = write_canvas_png(canvas, path.c_str());
-        return close_canvas(canvas) && written;
+    if (picture_format_of(path) != PICTURE_PNG) {
+        VectorFile file;
+        if (!open_vector_file(file, path, width, height, error)) return false;
+        draw_flag(file.canvas, width, height, code);
+        return finish_vector_file(file, error);
     }
-    const bool created = ends_with(path, ".svg") ? create_svg_canvas(canvas, path.c_str(), width, height)
-                                                 : create_pdf_canvas(canvas, path.c_str(), width, height);
-    if (!created) return false;
+    Canvas canvas = {};
+    if (!create_image_canvas(canvas, CAIRO_FORMAT_ARGB32, width, height)) {
+        error = "cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height);
+        return false;
+    }
+    const PixelBuffer pixels = canvas_pixels(canvas);
+    for (int y = 0; y < pixels.height; ++y) std::fill_n(pixels.pixels + y * pixels.stride, pixels.width, 0u);
     draw_flag(canvas, width, height, code);
-    return close_canvas(canvas);
+    const bool saved = save_png(canvas, path, error);
+    close_canvas(canvas);
+    return saved;
 }
 
 }  // namespace
@@ -71,7 +60,7 @@ bool run_flag_command(const Arguments& arguments, std::string& output, std::stri
         return true;
     }
     const std::string& path = arguments[1];
-    if (!ends_with(path, ".png") && !ends_with(path, ".svg") && !ends_with(path, ".pdf")) {
+    if (picture_format_of(path) == PICTURE_UNKNOWN) {
         error = "flag writes .png, .svg or .pdf, not \"" + path + "\"";
         return false;
     }
@@ -83,16 +72,12 @@ bool run_flag_command(const Arguments& arguments, std::string& output, std::stri
             return false;
         }
         int& size = is_width ? width : height;
-        if ((size = parse_size(arguments[i + 1])) == 0) {
+        if (!parse_whole_number(arguments[i + 1], 1, LARGEST_SIZE, size)) {
             error = arguments[i] + " takes a size from 1 to 32768";
             return false;
         }
     }
     if (height == 0) height = int(width / flag_aspect(code) + 0.5);
     if (height == 0) height = 1;   // a very narrow width for a wide flag
-    if (!write_flag(path, code, width, height)) {
-        error = "could not write " + path;
-        return false;
-    }
-    return true;
+    return write_flag(path, code, width, height, error);
 }

@@ -22,21 +22,6 @@ struct MapRequest {
     MapView view = {0.0f, 0.0f, 360.0f, 180.0f, 1.0f};
 };
 
-bool read_int(const Arguments& a, size_t& i, int low, int high, int& value, std::string& error)
-{
-    const std::string& option = a[i];
-    if (i + 1 >= a.size()) return error = option + " needs a value", false;
-    char* end = nullptr;
-    const long v = std::strtol(a[++i].c_str(), &end, 10);
-    if (*end || a[i].empty() || v < low || v > high) {
-        error = option + " takes a whole number from " + std::to_string(low) + " to " + std::to_string(high) +
-                ", not \"" + a[i] + "\"";
-        return false;
-    }
-    value = int(v);
-    return true;
-}
-
 bool read_view(const Arguments& a, size_t& i, MapView& view, std::string& error)
 {
     if (i + 4 >= a.size()) return error = "--view needs LEFT TOP RIGHT BOTTOM", false;
@@ -60,10 +45,10 @@ bool read_request(const Arguments& a, MapRequest& r, std::string& error)
     for (size_t i = 0; i < a.size(); ++i) {
         const std::string& word = a[i];
         bool ok = true;
-        if (word == "--projection") ok = read_int(a, i, 0, PROJECTION_COUNT - 1, r.projection, error);
-        else if (word == "--rotation") ok = read_int(a, i, 0, ROTATION_STEPS - 1, r.rotation, error);
-        else if (word == "--width") ok = read_int(a, i, 1, LARGEST_SIDE, r.width, error);
-        else if (word == "--height") ok = read_int(a, i, 1, LARGEST_SIDE, r.height, error);
+        if (word == "--projection") ok = read_option_number(a, i, 0, PROJECTION_COUNT - 1, r.projection, error);
+        else if (word == "--rotation") ok = read_option_number(a, i, 0, ROTATION_STEPS - 1, r.rotation, error);
+        else if (word == "--width") ok = read_option_number(a, i, 1, LARGEST_SIDE, r.width, error);
+        else if (word == "--height") ok = read_option_number(a, i, 1, LARGEST_SIDE, r.height, error);
         else if (word == "--boundaries") r.boundaries = true;
         else if (word == "--view") ok = read_view(a, i, r.view, error);
         else if (word[0] == '-') return error = "unknown option \"" + word + "\" for map", false;

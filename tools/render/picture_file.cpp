@@ -1,5 +1,6 @@
 // tools/render/picture_file.cpp: PNG, SVG and PDF files through a temporary file and a rename.
 #include "tools/render/picture_file.h"
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>

@@ -21,26 +21,6 @@ bool run_list(const Arguments& arguments, std::string& output, std::string& erro
     return true;
 }
 
-// Reads the decimal value of option `name` into value when it lies in 0..limit - 1.
-static bool read_option_value(const Arguments& arguments, size_t& i, int limit, int& value,
-                              std::string& error)
-{
-    const std::string& name = arguments[i];
-    if (i + 1 >= arguments.size()) {
-        error = name + " needs a number";
-        return false;
-    }
-    const std::string& text = arguments[++i];
-    char* end = nullptr;
-    const long number = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end || number < 0 || number >= limit) {
-        append_format(error, "%s must be 0..%d, not \"%s\"", name.c_str(), limit - 1, text.c_str());
-        return false;
-    }
-    value = int(number);
-    return true;
-}
-
 // "projection N rotation R pieces P kept K points Q", then per piece of the projected list
 // "piece BAND SECTOR POLYGON CODE IN_COUNT OUT_COUNT" and OUT_COUNT lines "x y X Y": the
 // cell-local input point and its projected point. SECTOR is the stored sector.
@@ -51,8 +31,8 @@ bool run_points(const Arguments& arguments, std::string& output, std::string& er
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
         bool read;
-        if (option == "--projection") read = read_option_value(arguments, i, PROJECTION_COUNT, index, error);
-        else if (option == "--rotation") read = read_option_value(arguments, i, ROTATION_STEPS, rotation, error);
+        if (option == "--projection") read = read_option_number(arguments, i, 0, PROJECTION_COUNT - 1, index, error);
+        else if (option == "--rotation") read = read_option_number(arguments, i, 0, ROTATION_STEPS - 1, rotation, error);
         else {
             error = "unknown option \"" + option + "\" for points";
             return false;

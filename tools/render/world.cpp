@@ -2,6 +2,7 @@
 // in start-up's order: names, outlines, cells.
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include "data/blobs.h"
 #include "geo/countries.h"
 #include "tools/render/command.h"
@@ -42,5 +43,28 @@ bool expect_no_arguments(const char* command, const Arguments& arguments, std::s
     if (arguments.empty()) return true;
     const std::string& first = arguments.front();
     error = (first[0] == '-' ? "unknown option \"" : "unexpected argument \"") + first + "\" for " + command;
+    return false;
+}
+
+bool parse_whole_number(const std::string& text, long low, long high, int& value)
+{
+    char* end = nullptr;
+    const long number = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end || number < low || number > high) return false;
+    value = int(number);
+    return true;
+}
+
+bool read_option_number(const Arguments& arguments, size_t& i, long low, long high, int& value,
+                        std::string& error)
+{
+    const std::string& name = arguments[i];
+    if (i + 1 >= arguments.size()) {
+        error = name + " needs a number";
+        return false;
+    }
+    const std::string& text = arguments[++i];
+    if (parse_whole_number(text, low, high, value)) return true;
+    append_format(error, "%s must be %ld..%ld, not \"%s\"", name.c_str(), low, high, text.c_str());
     return false;
 }

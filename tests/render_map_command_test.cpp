@@ -1,0 +1,90 @@
+// tests/render_map_command_test.cpp
+#include <cairo.h>
+#include <gtest/gtest.h>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include "tests/render_harness.h"
+
+namespace {
+
+// A PNG read back: its size and the 0x00RRGGBB colour of one pixel.
+struct Png {
+    cairo_surface_t* surface;
+    explicit Png(const std::string& path) : surface(cairo_image_surface_create_from_png(path.c_str())) {}
+    ~Png() { cairo_surface_destroy(surface); }
+    bool ok() const { return cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS; }
+    int width() const { return cairo_image_surface_get_width(surface); }
+    int height() const { return cairo_image_surface_get_height(surface); }
+    uint32_t pixel(int x, int y) const
+    {
+        const unsigned char* row = cairo_image_surface_get_data(surface) + y * cairo_image_surface_get_stride(surface);
+        return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFFu;
+    }
+};
+
+const uint32_t TEAL = 0x008080u;
+
+}  // namespace
+
+TEST(RunMapCommand, PngIsTheWindowsPictureAtTheClientSize)
+{
+    const std::string path = testing::TempDir() + "map_command.png";
+    ASSERT_EQ(run_render("map " + path).status, 0);
+    {
+        const Png png(path);
+        ASSERT_TRUE(png.ok());
+        EXPECT_EQ(png.width(), 960);
+        EXPECT_EQ(png.height(), 480);
+        EXPECT_NE(png.pixel(0, 240), TEAL);   // the equirectangular map covers the client
+    }
+    // Polar Orthographic leaves the corners to the teal background
+    ASSERT_EQ(run_render("map " + path + " --projection 30 --width 200 --height 100").status, 0);
+    const Png polar(path);
+    ASSERT_TRUE(polar.ok());
+    EXPECT_EQ(polar.width(), 200);
+    EXPECT_EQ(polar.height(), 100);
+    EXPECT_EQ(polar.pixel(0, 0), TEAL);
+    EXPECT_NE(polar.pixel(50, 50), TEAL);
+    std::remove(path.c_str());
+}
+
+TEST(RunMapCommand, ViewAndBoundariesChangeThePicture)
+{
+    const std::string whole = testing::TempDir() + "map_whole.png", zoomed = testing::TempDir() + "map_zoomed.png";
+    ASSERT_EQ(run_render("map " + whole + " --width 120 --height 60").status, 0);
+    ASSERT_EQ(run_render("map " + zoomed + " --width 120 --height 60 --view 180 90 270 135 --boundaries").status, 0);
+    std::ifstream a(whole, std::ios::binary), b(zoomed, std::ios::binary);
+    const std::string bytes_a((std::istreambuf_iterator<char>(a)), {}), bytes_b((std::istreambuf_iterator<char>(b)), {});
+    EXPECT_NE(bytes_a, bytes_b);
+    std::remove(whole.c_str());
+    std::remove(zoomed.c_str());
+}
+
+TEST(RunMapCommand, SvgAndPdfHoldVectors)
+{
+    for (const char* extension : {".svg", ".pdf"}) {
+        const std::string path = testing::TempDir() + "map_command" + extension;
+        ASSERT_EQ(run_render("map " + path + " --projection 64").status, 0);
+        std::ifstream file(path, std::ios::binary);
+        std::string start(5, '\0');
+        file.read(&start[0], 5);
+        EXPECT_EQ(start, extension[1] == 's' ? "<?xml" : "%PDF-");
+        std::remove(path.c_str());
+    }
+}
+
+TEST(RunMapCommand, BadInputFailsWithOneLineAndNoFile)
+{
+    const std::string path = testing::TempDir() + "map_bad.png";
+    const std::string arguments[] = {"map", "map out.bmp", "map " + path + " --projection 128",
+                                     "map " + path + " --rotation -1", "map " + path + " --width 0",
+                                     "map " + path + " --view 10 10 5 20", "map " + path + " --view 0 0 361 180",
+                                     "map " + path + " --zoom 2", "map /nonexistent/folder/map.png"};
+    for (const std::string& argument : arguments) {
+        const RenderRun run = run_render(argument);
+        EXPECT_EQ(run.status, 2) << argument;
+        EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1) << argument;
+        EXPECT_FALSE(std::ifstream(path).good()) << argument;
+    }
+}
