@@ -14,7 +14,7 @@ SHOW_SECONDS=5
 render_instead()
 {
     if [ -x "$RENDER" ] && "$RENDER" 2>&1 | grep -qw map; then
-        "$RENDER" -o "$SCREENSHOT" map && echo "rendered the start-up view with orbily-render: $SCREENSHOT"
+        "$RENDER" map "$SCREENSHOT" && echo "rendered the start-up view with orbily-render: $SCREENSHOT"
         return
     fi
     echo "orbily-render has no map command yet, so there is nothing to show" >&2
