@@ -204,6 +204,23 @@ TEST_F(MapWindow, DoubleClickOnACountryZoomsToItAndOnTheSeaShowsAll)
     EXPECT_TRUE(whole_map());
 }
 
+// Antarctica and Russia span the whole width of the start-up map, so they cannot be fitted there.
+TEST_F(MapWindow, DoubleClickOnAntarcticaTurnsToPolarOrthographic)
+{
+    double_click_country(9);
+    EXPECT_EQ(current_projection, 30);
+    EXPECT_EQ(rotation(), 0);
+    EXPECT_EQ(caption(), projection_caption(30));
+}
+
+TEST_F(MapWindow, DoubleClickOnRussiaTurnsToPolyconicAtStepEighteenAndZooms)
+{
+    double_click_country(165);
+    EXPECT_EQ(current_projection, 27);
+    EXPECT_EQ(rotation(), 18);
+    EXPECT_GT(map_view.zoom, 1.0f);
+}
+
 // 4. Selection and picking.
 TEST_F(MapWindow, ClickSelectsAndEscapeThroughTheAcceleratorsClearsIt)
 {
