@@ -6,6 +6,7 @@
 #include "app/map_view.h"
 #include "geo/countries.h"
 #include "projection/names.h"
+#include "tests/win32/running_application.h"
 
 namespace {
 
@@ -25,24 +26,8 @@ std::string projection_caption(int index)
     return text;
 }
 
-class MapWindow : public ::testing::Test {
+class MapWindow : public RunningApplication {
 protected:
-    void SetUp() override
-    {
-        start_application(SW_HIDE);
-        // a hidden window gets its first WM_SIZE when first shown; send it as showing would
-        RECT client;
-        GetClientRect(main_window, &client);
-        SendMessageA(main_window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
-    }
-    void TearDown() override
-    {
-        shut_down_application();
-        DestroyWindow(main_window);
-        MSG message;
-        while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {}
-        main_window = NULL;
-    }
     LRESULT send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0)
     {
         return SendMessageA(main_window, message, wparam, lparam);

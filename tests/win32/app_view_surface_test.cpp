@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include "app/app.h"
 #include "platform/pixel_buffer.h"
+#include "tests/win32/running_application.h"
 
 namespace {
 
@@ -52,25 +53,7 @@ TEST(ReleaseSurface, HarmlessOnASurfaceNeverCreated)
     EXPECT_EQ(surface.canvas.dc, nullptr);
 }
 
-class MapPaint : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        start_application(SW_HIDE);
-        // a hidden window gets its first WM_SIZE when first shown; send it as showing would
-        RECT client;
-        GetClientRect(main_window, &client);
-        SendMessageA(main_window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
-    }
-    void TearDown() override
-    {
-        shut_down_application();
-        DestroyWindow(main_window);
-        MSG message;
-        while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {}
-        main_window = NULL;
-    }
-};
+class MapPaint : public RunningApplication {};
 
 // Every shown pixel is the rounded mean of its k x k block of the drawing.
 TEST_F(MapPaint, ShownPictureIsTheBoxAverageOfTheDrawing)
