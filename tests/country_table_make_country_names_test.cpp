@@ -5,18 +5,7 @@
 #include <sstream>
 #include <string>
 #include <unistd.h>
-
-namespace {
-
-std::string read_file(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-}  // namespace
+#include "tests/file_contents.h"
 
 // The embedded table is exactly what its generator writes from the readable source.
 TEST(MakeCountryNames, GeneratedTableMatchesItsSource)

@@ -14,14 +14,7 @@
 #include "geo/countries.h"
 #include "stats/country_stats.h"
 #include "stats/csv_export.h"
-
-static std::string read_file(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
+#include "tests/file_contents.h"
 
 static void write_file(const std::string& path, const std::string& bytes)
 {

@@ -5,14 +5,7 @@
 #include <sstream>
 #include <string>
 #include <unistd.h>
-
-static std::string read_file(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
+#include "tests/file_contents.h"
 
 // Runs a generator of tools/projections into a scratch file and returns what it wrote.
 static std::string generate(const char* generator)

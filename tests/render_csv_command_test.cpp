@@ -10,14 +10,7 @@
 #include "stats/country_stats.h"
 #include "stats/csv_export.h"
 #include "tests/render_harness.h"
-
-static std::string read_file(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
+#include "tests/file_contents.h"
 
 TEST(RunCsv, WritesTheSameBytesAsTheProgram)
 {

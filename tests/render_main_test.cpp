@@ -6,16 +6,9 @@
 #include <string>
 #include <unistd.h>
 #include "tests/render_harness.h"
+#include "tests/file_contents.h"
 
 namespace {
-
-std::string read_file(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 std::string scratch_directory()
 {

@@ -28,10 +28,4 @@ run_once()
     return $status
 }
 
-attempts=$(attempts_for_32bit)
-for attempt in $(seq "$attempts"); do
-    run_once && exit 0
-    echo "attempt $attempt of $attempts failed"
-    timeout 30 "$WINESERVER" -k >/dev/null 2>&1
-done
-exit 1
+retry_wine "$(attempts_for_32bit)" run_once

@@ -19,11 +19,4 @@ fi
 wine_prefix_ready || { echo "no Wine prefix: the WinePrefix test makes it"; exit 1; }
 trap stop_wine_and_display EXIT
 start_display || exit 1
-for attempt in $(seq "$attempts"); do
-    timeout "${ORBILY_WINE_TIMEOUT:-840}" "$WINE" "$program" "$@"
-    status=$?
-    [ $status -eq 0 ] && exit 0
-    echo "attempt $attempt of $attempts: $program ended with status $status"
-    timeout 30 "$WINESERVER" -k >/dev/null 2>&1
-done
-exit $status
+retry_wine "$attempts" timeout "${ORBILY_WINE_TIMEOUT:-840}" "$WINE" "$program" "$@"

@@ -31,6 +31,21 @@ runs_32bit_through_emulator()
 # How often to try a 32-bit program: twice under the emulator, once elsewhere.
 attempts_for_32bit() { if runs_32bit_through_emulator; then echo 2; else echo 1; fi; }
 
+# Runs a command up to ATTEMPTS times until it succeeds, stopping Wine between attempts;
+# returns the last status. Usage: retry_wine ATTEMPTS command [arguments...]
+retry_wine()
+{
+    local attempts=$1 status=1 attempt
+    shift
+    for attempt in $(seq "$attempts"); do
+        "$@" && return 0
+        status=$?
+        echo "attempt $attempt of $attempts failed with status $status"
+        timeout 30 "$WINESERVER" -k >/dev/null 2>&1
+    done
+    return $status
+}
+
 can_run_64bit_windows_programs()
 {
     [ -x "$WINELOADER" ] && timeout 30 "$WINELOADER" --version >/dev/null 2>&1
