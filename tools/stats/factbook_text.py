@@ -2,7 +2,8 @@
 "12.88% (male 5,346,086/female 5,068,071)", "Zugspitze 2,963 m", "NA".
 
 A text may list several years, newest first, joined by " ++ "; a figure is the newest one that
-is given (not "NA"). Every reader returns a float, or None when the text gives no figure.
+is given (not "NA"). "NA 726,000 (2013 est.)" lost its " ++ ": the figure after the "NA" is an
+older year's. Every reader returns a float, or None when the text gives no figure.
 """
 import re
 
@@ -20,7 +21,7 @@ def number(digits):
 
 def parts(text):
     """The figures of a text, newest first."""
-    return [p.strip() for p in text.split("++")]
+    return [q.strip() for p in text.split("++") for q in re.split(r"^\s*NA\s+(?=[-$\d])", p) if q.strip()]
 
 
 def leading(text):

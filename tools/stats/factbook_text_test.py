@@ -10,6 +10,7 @@ class Figures(unittest.TestCase):
         self.assertEqual(t.newest("-$1.2 million (2014 est.)"), -1.2e6)
         self.assertEqual(t.newest("80,854,408 (July 2015 est.)"), 80854408)
         self.assertEqual(t.newest("NA% (2012) ++ 2.28% of GDP (2011)"), 2.28)
+        self.assertEqual(t.newest("NA 726,000 (2013 est.)"), 726000)
         self.assertEqual(t.newest("less than 3 sq km"), 3)
         self.assertIsNone(t.newest("$NA"))
         self.assertIsNone(t.newest("(mainly on Lake Tanganyika, 673 km)"))
