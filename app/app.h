@@ -101,3 +101,37 @@ void double_click_country(int code);
 
 // Captions (captions.cpp).
 void set_projection_caption(int index);
+
+// Save As and the exports (save_dialog.cpp, exports.cpp). A failed save leaves the previous file
+// as it was and tells the user, naming the file; cancelling the dialog does nothing.
+const int SAVE_PATH_CAPACITY = 2048;
+// The Save As dialog over the main window, starting without a name; path (SAVE_PATH_CAPACITY
+// bytes) gets the chosen name. filter holds (description, pattern) pairs, each text
+// zero-terminated, then a further zero. Non-zero when the user chose a name.
+int choose_save_file(char* path, const char* filter, const char* default_extension);
+// The message of a failed save: the file's name and the system's reason for error.
+const char* save_failure_text(const char* path, int error);
+void report_save_failure(const char* path, int error);
+// The whole map at 91 units per map unit in the current projection, rotation, colouring and
+// outline mode; the flag of country 1..214, 24000 units wide; the statistics file.
+bool export_map_metafile(const char* path);
+bool export_flag_metafile(const char* path, int country);
+bool export_statistics(const char* path);
+// Commands 2, 4 and 3: the dialog, then the export.
+void save_map_metafile();
+void save_flag_metafile();
+void save_statistics();
+
+// The drawn globe icon of all three windows (app_icon.cpp); runs a projection pass of its own.
+HICON build_app_icon();
+extern HICON app_icon;
+
+// The country tooltip (country_tooltip.cpp); null when it could not be made.
+extern HWND country_tooltip;
+HWND create_country_tooltip();
+// code: the country under the mouse, 0 for the sea, -1 when the mouse left the window or its
+// screen position is unknown; screen_point: the mouse on the screen.
+void update_country_tooltip(int code, POINT screen_point);
+// The tip of country code 1..237: its name (a region's with its parent's) and the current
+// statistic's value and rank on a second line.
+const char* country_tooltip_text(int code);

@@ -15,6 +15,7 @@ int selected_country;
 OutlineMode outline_mode;
 HBRUSH background_brush;
 HACCEL accelerators;
+HICON app_icon;
 
 static const char MAIN_CLASS_NAME[] = "OrbilyWindow";
 static const char STARTUP_CAPTION[] = "Orbily - World Map Viewer";
@@ -52,6 +53,7 @@ static void register_main_class(HINSTANCE module)
     window_class.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_OWNDC;
     window_class.lpfnWndProc = main_window_proc;
     window_class.hInstance = module;
+    window_class.hIcon = app_icon;
     window_class.hCursor = LoadCursorA(NULL, IDC_ARROW);
     window_class.lpszClassName = MAIN_CLASS_NAME;
     RegisterClassA(&window_class);
@@ -87,6 +89,7 @@ void start_application(int show_command)
     HINSTANCE module = GetModuleHandleA(NULL);
     prepare_static_data();
     HMENU menu_bar = build_menu_bar();
+    app_icon = build_app_icon();   // a projection pass of its own, before the map's first
     accelerators = CreateAcceleratorTableA(ACCELERATORS, ACCELERATOR_COUNT);
     register_main_class(module);
     outline_mode = OUTLINE_CELL_FRAMES;
@@ -107,6 +110,7 @@ void start_application(int show_command)
     create_surface(map_surface, main_window);
     fit_surface(map_surface, client.right, client.bottom);
     background_brush = CreateSolidBrush(BACKGROUND_COLOUR);
+    create_country_tooltip();   // without one the map shows no tooltips
 
     current_projection = 0;
     reset_view();

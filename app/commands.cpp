@@ -29,14 +29,18 @@ static void show_all()
     refresh_map();
 }
 
-// The exports, the flag window and the datasheet are not part of the program yet: their commands
-// do nothing.
+// The flag window and the datasheet are not part of the program yet: their commands do nothing.
 void run_command(int number)
 {
     switch (number) {
     case COMMAND_SHOW_BOUNDARIES:
         outline_mode = outline_mode == OUTLINE_CELL_FRAMES ? OUTLINE_BOUNDARIES : OUTLINE_CELL_FRAMES;
         invalidate_map();   // the picking surface does not depend on the outlines
+        return;
+    case COMMAND_SAVE_MAP: save_map_metafile(); return;
+    case COMMAND_SAVE_STATISTICS: save_statistics(); return;
+    case COMMAND_SAVE_FLAG:
+        if (selected_country > 0) save_flag_metafile();
         return;
     case COMMAND_ABOUT: show_about_box(); return;
     case COMMAND_EXIT: PostQuitMessage(0); return;

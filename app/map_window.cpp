@@ -1,6 +1,7 @@
 // app/map_window.cpp: the main map window: keys, mouse, wheel, scroll bar and menu commands.
 // Closing it ends the message loop with code 0; it is never destroyed while the program runs.
 #include "app/app.h"
+#include <windowsx.h>
 
 HWND main_window;
 
@@ -59,9 +60,19 @@ static void on_mouse_wheel(HWND window, WPARAM wparam, LPARAM lparam)
         rotate_by(delta >= 0 ? +1 : -1);
         return;
     }
-    POINT cursor = {LONG(LOWORD(lparam)), LONG(HIWORD(lparam))};   // screen coordinates
+    // screen coordinates, negative on a monitor left of or above the primary one
+    POINT cursor = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
     ScreenToClient(window, &cursor);
     wheel_zoom(cursor.x, cursor.y, delta < 0);
+}
+
+// The tooltip names the country under the mouse; -1 when the point has no place on the screen.
+static void on_mouse_move(HWND window, LPARAM lparam)
+{
+    int code = pick_country(lparam);
+    POINT point = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+    if (!ClientToScreen(window, &point)) code = -1;
+    update_country_tooltip(code, point);
 }
 
 // Mouse moves and WM_MOUSELEAVE only feed the country tooltip; without one they need nothing here.
@@ -84,6 +95,12 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
     case WM_RBUTTONDOWN: run_command(COMMAND_NEXT_PROJECTION); return 0;
     case WM_MBUTTONDOWN: run_command(COMMAND_PREVIOUS_PROJECTION); return 0;
     case WM_MOUSEWHEEL: on_mouse_wheel(window, wparam, lparam); return 0;
+    case WM_MOUSEMOVE:
+        if (country_tooltip) on_mouse_move(window, lparam);
+        break;
+    case WM_MOUSELEAVE:
+        if (country_tooltip) update_country_tooltip(-1, POINT{});
+        break;
     }
     return DefWindowProcA(window, message, wparam, lparam);
 }

@@ -16,6 +16,10 @@ set(APP_SHELL_SOURCES
     ${CMAKE_SOURCE_DIR}/app/view_surface.cpp
     ${CMAKE_SOURCE_DIR}/app/map_surface.cpp
     ${CMAKE_SOURCE_DIR}/app/captions.cpp
+    ${CMAKE_SOURCE_DIR}/app/save_dialog.cpp
+    ${CMAKE_SOURCE_DIR}/app/exports.cpp
+    ${CMAKE_SOURCE_DIR}/app/app_icon.cpp
+    ${CMAKE_SOURCE_DIR}/app/country_tooltip.cpp
 )
 set(APP_ENTRY_SOURCES
     ${CMAKE_SOURCE_DIR}/app/main.cpp

@@ -64,15 +64,13 @@ bool create_metafile_canvas(Canvas& canvas, const char* path, const char* descri
     return canvas.dc != NULL;
 }
 
-bool close_metafile_canvas(Canvas& canvas)
+HENHMETAFILE finish_metafile_canvas(Canvas& canvas)
 {
-    if (!canvas.dc) return false;
+    if (!canvas.dc) return NULL;
     release_pen_and_brush(canvas);
     HENHMETAFILE metafile = CloseEnhMetaFile(canvas.dc);
     canvas = Canvas{};
-    if (!metafile) return false;
-    DeleteEnhMetaFile(metafile);
-    return true;
+    return metafile;
 }
 
 PixelBuffer canvas_pixels(Canvas& canvas)

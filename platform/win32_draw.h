@@ -29,12 +29,13 @@ void attach_canvas(Canvas& canvas, HDC dc);
 // Frees the pen and brush made for the attached DC and forgets it; the DC itself stays.
 void detach_canvas(Canvas& canvas);
 
-// An enhanced metafile recording the calls into the file at path; description is the metafile's
-// description string (two zero-terminated parts, ending in two zero bytes), with the screen as
-// reference device. False if the file could not be created.
+// An enhanced metafile recording the calls, into the file at path or, with a null path, in
+// memory; description is the metafile's description string (two zero-terminated parts, ending in
+// two zero bytes), with the screen as reference device. False if it could not be created.
 bool create_metafile_canvas(Canvas& canvas, const char* path, const char* description);
-// Frees the pen and brush, completes the file and releases the metafile; true when it was written.
-bool close_metafile_canvas(Canvas& canvas);
+// Frees the pen and brush and completes the recording; the caller deletes the metafile returned
+// (null on failure).
+HENHMETAFILE finish_metafile_canvas(Canvas& canvas);
 
 // Direct access to a surface's pixels, after GDI has finished every queued drawing call;
 // pixels null on other canvases.

@@ -166,6 +166,25 @@ TEST_F(MapWindow, WheelZoomsInAndBackToExactlyTheWholeMap)
     EXPECT_TRUE(whole_map());
 }
 
+// A monitor left of and above the primary one has negative screen coordinates; the wheel zooms
+// about the cursor there as anywhere else.
+TEST_F(MapWindow, WheelLeftOfAndAboveThePrimaryMonitorZoomsAboutTheCursor)
+{
+    SetWindowPos(main_window, NULL, -900, -700, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT client = {map_surface.client.right / 4, map_surface.client.bottom / 4};
+    POINT screen = client;
+    ClientToScreen(main_window, &screen);
+    ASSERT_LT(screen.x, 0);
+    ASSERT_LT(screen.y, 0);
+    send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), at(screen.x, screen.y));
+    const MapView by_wheel = map_view;
+    send(WM_COMMAND, COMMAND_SHOW_ALL);
+    wheel_zoom(client.x, client.y, false);
+    EXPECT_EQ(by_wheel.left, map_view.left);
+    EXPECT_EQ(by_wheel.top, map_view.top);
+    EXPECT_EQ(by_wheel.zoom, map_view.zoom);
+}
+
 TEST_F(MapWindow, ShowAllResetsTheView)
 {
     zoom_about(300.0f, 20.0f, 8.0f);

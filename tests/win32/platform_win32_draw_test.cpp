@@ -264,13 +264,10 @@ TEST(BlitCanvas, CopiesPixelsUnchanged)
     EXPECT_EQ(target.at(2, 2), 0x0000FFu);
 }
 
-TEST(CreateMetafileCanvas, WritesAnEnhancedMetafile)
+TEST(CreateMetafileCanvas, RecordsAnEnhancedMetafile)
 {
-    char directory[MAX_PATH];
-    GetTempPathA(MAX_PATH, directory);
-    const std::string path = std::string(directory) + "orbily_canvas.emf";
     Canvas canvas{};
-    ASSERT_TRUE(create_metafile_canvas(canvas, path.c_str(), "Orbily\0test\0"));
+    ASSERT_TRUE(create_metafile_canvas(canvas, NULL, "Orbily\0test\0"));
     select_brush(canvas, RED);
     select_pen(canvas, BLUE);
     const DevicePoint triangle[] = { { 0, 0 }, { 2400, 0 }, { 1200, 1200 } };
@@ -282,8 +279,7 @@ TEST(CreateMetafileCanvas, WritesAnEnhancedMetafile)
     path_bezier_to(canvas, DevicePoint{ 600, 600 }, DevicePoint{ 1800, 1800 }, DevicePoint{ 2400, 1200 });
     fill_path(canvas);
     EXPECT_EQ(read_pixel(canvas, 10, 10), NO_COLOUR);
-    ASSERT_TRUE(close_metafile_canvas(canvas));
-    HENHMETAFILE metafile = GetEnhMetaFileA(path.c_str());
+    HENHMETAFILE metafile = finish_metafile_canvas(canvas);
     ASSERT_NE(metafile, nullptr);
     ENHMETAHEADER header{};
     ASSERT_NE(GetEnhMetaFileHeader(metafile, sizeof header, &header), 0u);
@@ -291,5 +287,4 @@ TEST(CreateMetafileCanvas, WritesAnEnhancedMetafile)
     EXPECT_GT(header.nRecords, 8u);   // header, objects, polygon, ellipse, path, end of file
     EXPECT_GE(header.rclBounds.right, 2399);
     DeleteEnhMetaFile(metafile);
-    DeleteFileA(path.c_str());
 }
