@@ -21,7 +21,6 @@ class StringLiteral(unittest.TestCase):
         self.assertEqual(cpp_emit.string_literal(b'a"b\\c'), '"a\\"b\\\\c"')
 
 
-
 def good_table():
     """A whole valid table: countries AA, AB, ... with numeric codes, then regions of code 1."""
     lines = ["# heading"]
