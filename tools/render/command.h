@@ -3,22 +3,13 @@
 #pragma once
 #include <string>
 #include <vector>
-#include "geo/cells.h"
-#include "geo/outlines.h"
+#include "view/world.h"
 
 using Arguments = std::vector<std::string>;
 
 // Reads the arguments and fills output. On bad input returns false and sets error to a
 // one-line message (no program name, no newline); output is then thrown away.
 using RenderCommand = bool (*)(const Arguments& arguments, std::string& output, std::string& error);
-
-// The static data that start-up prepares: country names, decoded outlines, cells. Built on
-// the first call, the same afterwards.
-struct World {
-    DecodeFigures decoded;
-    ClipFigures clipped;
-};
-const World& prepare_world();
 
 // printf into a string, appending.
 void append_format(std::string& output, const char* format, ...) __attribute__((format(printf, 2, 3)));
