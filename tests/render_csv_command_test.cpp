@@ -60,7 +60,7 @@ TEST(RunCsv, TargetThatCannotBeReplacedIsLeftAlone)
     std::ofstream(path + "/inside", std::ios::binary) << "kept";
     const RenderRun run = run_render("csv " + path);
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.errors, "orbily-render: cannot write " + path + "\n");
+    EXPECT_EQ(run.errors, "orbily-render: cannot write " + path + ": Is a directory\n");
     EXPECT_EQ(read_file(path + "/inside"), "kept");
     EXPECT_EQ(count_in_tmp(name), 1);   // the folder, and no temporary file beside it
     std::remove((path + "/inside").c_str());

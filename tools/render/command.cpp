@@ -4,6 +4,16 @@
 #include <cstdlib>
 #include "tools/render/command.h"
 
+bool never_writes_file(const Arguments&)
+{
+    return false;
+}
+
+bool always_writes_file(const Arguments&)
+{
+    return true;
+}
+
 void append_format(std::string& output, const char* format, ...)
 {
     char line[512];

@@ -11,6 +11,15 @@ using Arguments = std::vector<std::string>;
 // one-line message (no program name, no newline); output is then thrown away.
 using RenderCommand = bool (*)(const Arguments& arguments, std::string& output, std::string& error);
 
+// The largest --width or --height of a picture, map or flag.
+const int LARGEST_PICTURE_SIDE = 16384;
+
+// Whether a command writes a file it names itself, so that -o FILE has nothing to take.
+using WritesOwnFile = bool (*)(const Arguments& arguments);
+bool never_writes_file(const Arguments& arguments);
+bool always_writes_file(const Arguments& arguments);
+bool flag_writes_file(const Arguments& arguments);   // every form but --aspect
+
 // printf into a string, appending.
 void append_format(std::string& output, const char* format, ...) __attribute__((format(printf, 2, 3)));
 

@@ -11,7 +11,6 @@
 
 namespace {
 
-const int LARGEST_SIDE = 16384;
 
 struct MapRequest {
     std::string path;
@@ -45,8 +44,8 @@ bool read_request(const Arguments& a, MapRequest& r, std::string& error)
         bool ok = true;
         if (word == "--projection") ok = read_option_number(a, i, 0, PROJECTION_COUNT - 1, r.projection, error);
         else if (word == "--rotation") ok = read_option_number(a, i, 0, ROTATION_STEPS - 1, r.rotation, error);
-        else if (word == "--width") ok = read_option_number(a, i, 1, LARGEST_SIDE, r.width, error);
-        else if (word == "--height") ok = read_option_number(a, i, 1, LARGEST_SIDE, r.height, error);
+        else if (word == "--width") ok = read_option_number(a, i, 1, LARGEST_PICTURE_SIDE, r.width, error);
+        else if (word == "--height") ok = read_option_number(a, i, 1, LARGEST_PICTURE_SIDE, r.height, error);
         else if (word == "--boundaries") r.boundaries = true;
         else if (word == "--view") ok = read_view(a, i, r.view, error);
         else if (word[0] == '-') return error = "unknown option \"" + word + "\" for map", false;
