@@ -8,7 +8,7 @@ int screen_width, screen_height;
 int current_projection;
 int current_rotation;
 ProjectedMap projected_map;
-MapView map_view;
+MapView map_view = WHOLE_MAP_VIEW;
 int selected_country;
 OutlineMode outline_mode;
 HACCEL accelerators;

@@ -1,8 +1,6 @@
-// platform/atomic_file.h: writing a file whole or not at all, the one file writer of both
-// programs. A regular file, or a name where nothing stands yet, is written as a new file in the
-// target's folder that replaces the target only once complete and closed; a symbolic link is
-// followed and its target replaced; a device, a FIFO or another special file is written in place,
-// since nothing can stand in for it.
+// platform/atomic_file.h: the one file writer of both programs: a file is written whole or not
+// at all. Only a regular file (or none) can be replaced by a finished new one; anything else is
+// written in place.
 #pragma once
 #include <stdint.h>
 
@@ -17,7 +15,10 @@ struct AtomicFile {
     char temporary[ATOMIC_PATH_CAPACITY];     // the new file beside it; empty when direct
 };
 
-// Opens path for writing. False, with file.error set and nothing left behind, when it cannot.
+// Opens path for writing. A regular file, or a name where nothing stands yet, gets a new file in
+// its folder that replaces it on commit; a symbolic link is followed and its target replaced; a
+// device, a FIFO or another special file is opened as it is, since nothing can stand in for it.
+// False, with file.error set and nothing left behind, when it cannot.
 bool open_atomic_file(AtomicFile& file, const char* path);
 
 // Appends length bytes; false (file.error set) once any write has failed.
