@@ -11,8 +11,9 @@ using Arguments = std::vector<std::string>;
 // one-line message (no program name, no newline); output is then thrown away.
 using RenderCommand = bool (*)(const Arguments& arguments, std::string& output, std::string& error);
 
-// The largest --width or --height of a picture, map or flag.
-const int LARGEST_PICTURE_SIDE = 16384;
+// The largest --width or --height of a picture, map or flag: a map is drawn twice as large, and
+// an image canvas holds at most 32,767 pixels a side.
+const int LARGEST_PICTURE_SIDE = 16000;
 
 // Whether a command writes a file it names itself, so that -o FILE has nothing to take.
 using WritesOwnFile = bool (*)(const Arguments& arguments);

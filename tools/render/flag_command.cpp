@@ -2,7 +2,9 @@
 // [--width W] [--height H]` draws one flag through draw_flag (width 480 unless given, height from
 // the flag's proportions unless given); `flag CODE|ISO2 --aspect` prints its width-to-height ratio.
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include "flags/flags.h"
 #include "platform/cairo_draw.h"
 #include "tools/render/command.h"
@@ -25,7 +27,8 @@ bool write_flag(const std::string& path, int code, int width, int height, std::s
     }
     Canvas canvas = {};
     if (!create_image_canvas(canvas, CAIRO_FORMAT_ARGB32, width, height)) {
-        error = "cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height);
+        error = "cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height) + ": " +
+                std::strerror(ENOMEM);
         return false;
     }
     const PixelBuffer pixels = canvas_pixels(canvas);

@@ -32,7 +32,7 @@ const char OPTION_HELP[] =
     "                          \"-\" is standard output; commands that name their own file refuse it\n"
     "  --projection N          catalogue entry 0..127 (see list)\n"
     "  --rotation R            R steps of 15 degrees, 0..23\n"
-    "  --width W, --height H   picture size in pixels, 1..16384\n";
+    "  --width W, --height H   picture size in pixels, 1..16000\n";
 
 int fail(const std::string& message)
 {

@@ -2,7 +2,9 @@
 // [--rotation R] [--width W] [--height H] [--boundaries] [--view LEFT TOP RIGHT BOTTOM]`.
 // PNG: what the window shows for a W x H client on a screen twice that size, drawn k times
 // larger and shrunk by averaging. SVG, PDF: the whole map as vectors, like the map metafile.
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include "projection/projection.h"
 #include "tools/render/command.h"
 #include "tools/render/picture_file.h"
@@ -65,7 +67,9 @@ bool write_png_map(const MapRequest& r, const ProjectedMap& map, OutlineMode mod
     if (!create_image_canvas(large, CAIRO_FORMAT_RGB24, used_width, used_height) ||
         !create_image_canvas(small, CAIRO_FORMAT_RGB24, r.width, r.height)) {
         close_canvas(large);
-        return error = "cannot make a picture of " + std::to_string(r.width) + " x " + std::to_string(r.height), false;
+        error = "cannot make a picture of " + std::to_string(r.width) + " x " + std::to_string(r.height) + ": " +
+                std::strerror(ENOMEM);
+        return false;
     }
     paint_map(large, used_width, used_height, map, r.view, neutral_colour, mode);
     shrink_canvas(large, used_width, used_height, small, r.width, r.height);
