@@ -58,7 +58,10 @@ TEST_P(AtomicFileTarget, WritesWholeOrRefusesAndLeavesNothingBehind)
     std::string target = scratch + "/target";
     std::thread reader;
     std::string fifo_bytes;
-    if (kind == "file") std::ofstream(target) << "old bytes, longer than the new ones\n";
+    if (kind == "file") {
+        std::ofstream(target) << "old bytes, longer than the new ones\n";
+        chmod(target.c_str(), 0604);   // the new file takes these over
+    }
     if (kind.find("link") != std::string::npos) {
         if (kind != "dangling-link") std::ofstream(scratch + "/elsewhere/real") << "old";
         const std::string link = kind == "link" ? scratch + "/elsewhere/real" : "elsewhere/real";
@@ -86,6 +89,7 @@ TEST_P(AtomicFileTarget, WritesWholeOrRefusesAndLeavesNothingBehind)
     EXPECT_EQ(written, c.error == 0) << kind;
     EXPECT_EQ(file.error, c.error) << kind << ": " << strerror(file.error);
     lstat(target.c_str(), &after);
+    if (kind == "file") EXPECT_EQ(after.st_mode, before.st_mode);
     if (kind != "nothing" && kind != "file" && kind != "dangling-link") {
         EXPECT_EQ(after.st_mode & S_IFMT, before.st_mode & S_IFMT) << kind;
         EXPECT_EQ(after.st_rdev, before.st_rdev) << kind;

@@ -83,6 +83,7 @@ TEST(RenderMain, HelpOutputOptionsAndReasons)
         {"map {dir}/missing/m.png", 2, 'e', "cannot write {dir}/missing/m.png: No such file or directory"},
         {"flag FR {dir}/missing/f.svg", 2, 'e', "f.svg: No such file or directory"},
         {"-o {dir}/missing/list.txt list", 2, 'e', "list.txt: No such file or directory"},
+        {"csv {dir}", 2, 'e', "cannot write {dir}: Is a directory"},
         {"map {dir}/m.png --width 16001", 2, 'e', "--width must be 1..16000, not \"16001\""},
         {"flag FR {dir}/f.png --width 16001", 2, 'e', "--width must be 1..16000, not \"16001\""},
         {"flag FR {dir}/f.png --height 0", 2, 'e', "--height must be 1..16000, not \"0\""},
