@@ -6,15 +6,14 @@ find_package(benchmark REQUIRED)
 find_package(Threads REQUIRED)
 enable_testing()
 
-add_library(orbily_core STATIC ${CORE_SOURCES})
+add_library(orbily_core STATIC ${CORE_SOURCES} ${NATIVE_FILE_SOURCES})
 target_include_directories(orbily_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(orbily_core PRIVATE ${CORE_FLAGS})
 target_compile_definitions(orbily_core PUBLIC ORBILY_NATIVE=1)
 target_link_libraries(orbily_core PUBLIC m)
 
-# The native platform: Cairo drawing and the hosted file writers (platform/native_*.cpp).
-file(GLOB CAIRO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/cairo_*.cpp
-                                          ${CMAKE_SOURCE_DIR}/platform/native_*.cpp)
+# The native platform: Cairo drawing (platform/cairo_*.cpp).
+file(GLOB CAIRO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/cairo_*.cpp)
 add_library(orbily_cairo STATIC ${CAIRO_SOURCES})
 target_link_libraries(orbily_cairo PUBLIC orbily_core PkgConfig::CAIRO)
 
