@@ -1,19 +1,16 @@
 // app/application.cpp: start-up, the one message loop and shutdown.
 // Every window of the thread goes through this loop; accelerators always act on the main window.
 #include "app/app.h"
-#include "app/map_view.h"
-#include "app/startup_layout.h"
-#include "data/blobs.h"
-#include "geo/cells.h"
-#include "geo/countries.h"
-#include "projection/names.h"
-#include "projection/projection.h"
+#include "view/startup_layout.h"
+#include "view/world.h"
 
 int screen_width, screen_height;
 int current_projection;
+int current_rotation;
+ProjectedMap projected_map;
+MapView map_view = WHOLE_MAP_VIEW;
 int selected_country;
 OutlineMode outline_mode;
-HBRUSH background_brush;
 HACCEL accelerators;
 HICON app_icon;
 
@@ -36,15 +33,6 @@ static ACCEL ACCELERATORS[] = {
     {FVIRTKEY, VK_F1, COMMAND_ABOUT},
 };
 static const int ACCELERATOR_COUNT = sizeof ACCELERATORS / sizeof ACCELERATORS[0];
-
-// The outlines cut into cells, with the country names, then the projection names.
-static void prepare_static_data()
-{
-    build_country_names();
-    decode_outlines(OUTLINE_STREAM, OUTLINE_STREAM_SIZE);
-    clip_to_cells();
-    build_projection_names();
-}
 
 // CS_OWNDC keeps one DC per window; CS_DBLCLKS gives the double-click zoom.
 static void register_main_class(HINSTANCE module)
@@ -87,7 +75,7 @@ static int run_message_loop()
 void start_application(int show_command)
 {
     HINSTANCE module = GetModuleHandleA(NULL);
-    prepare_static_data();
+    prepare_world();
     HMENU menu_bar = build_menu_bar();
     app_icon = build_app_icon();   // a projection pass of its own, before the map's first
     accelerators = CreateAcceleratorTableA(ACCELERATORS, ACCELERATOR_COUNT);
@@ -109,11 +97,10 @@ void start_application(int show_command)
     SetScrollRange(main_window, SB_HORZ, 0, ROTATION_STEPS - 1, TRUE);
     create_surface(map_surface, main_window);
     fit_surface(map_surface, client.right, client.bottom);
-    background_brush = CreateSolidBrush(BACKGROUND_COLOUR);
     create_country_tooltip();   // without one the map shows no tooltips
 
     current_projection = 0;
-    reset_view();
+    map_view = WHOLE_MAP_VIEW;
     set_rotation(0);   // the map's projection pass: after anything else that projects pieces
     ShowWindow(main_window, show_command);
 }
@@ -122,7 +109,6 @@ void shut_down_application()
 {
     release_surface(map_surface);
     release_surface(picking_surface);
-    DeleteObject(background_brush);
 }
 
 int run_application(int show_command)
