@@ -11,8 +11,9 @@ static DevicePoint icon_points[PROJECTED_POINT_CAPACITY];
 void map_points_to_icon(const ProjectedMap& map, DevicePoint* points)
 {
     for (int i = 0; i < map.point_count; ++i) {
-        points[i].x = int32_t((map.points[2 * i] - 90.0f) * ICON_SCALE);
-        points[i].y = int32_t(map.points[2 * i + 1] * ICON_SCALE);
+        // in double: in single precision 180 x scale would round up to 255
+        points[i].x = int32_t((double(map.points[2 * i]) - 90.0) * ICON_SCALE);
+        points[i].y = int32_t(double(map.points[2 * i + 1]) * ICON_SCALE);
     }
 }
 

@@ -10,7 +10,7 @@ const Colour ICON_SEA = 0x00FF0000u;
 const Colour ICON_LAND = 0x0000FF00u;
 
 // Converts every point of the map so that map x 90..270 and y 0..180 become 0..254: 17/12
-// pixels per map unit, in single precision, whose 180 x 17/12 stays just below 255.
+// pixels per map unit rounded down to single precision, so that 180 x 17/12 stays just below 255.
 void map_points_to_icon(const ProjectedMap& map, DevicePoint* points);
 
 // The mask: white (transparent) over the whole icon, then black (opaque) wherever a piece lies.
