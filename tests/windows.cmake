@@ -42,3 +42,9 @@ set_tests_properties(WindowsTests.i686 OrbilyExe.OpensItsWindowAndClosesWithExit
 set_tests_properties(WindowsTests.x86_64 WindowsTests.i686
     OrbilyExe.OpensItsWindowAndClosesWithExitCodeZero PROPERTIES
     FIXTURES_REQUIRED Wine RESOURCE_LOCK wine SKIP_RETURN_CODE 77 LABELS wine)
+# Save As, the exports read back by independent readers, and the tooltip, driven by keys and mouse.
+add_test(NAME OrbilyExe.SavesStatisticsAndMapThroughSaveAsAndShowsTheTooltip
+         COMMAND bash ${WINE_SCRIPTS}/blackbox_exports.sh ${ORBILY_EXE} ${ORBILY_BIN_DIR}/orbily-render
+                 ${CMAKE_SOURCE_DIR}/build/blackbox_exports)
+set_tests_properties(OrbilyExe.SavesStatisticsAndMapThroughSaveAsAndShowsTheTooltip PROPERTIES
+    TIMEOUT 1500 FIXTURES_REQUIRED Wine RESOURCE_LOCK wine SKIP_RETURN_CODE 77 LABELS wine)
