@@ -57,8 +57,16 @@ save_through_dialog()
     xdotool key Return
 }
 
-# The tooltip is the visible top-level window named "Orbily"; the map's caption is longer.
-tooltip_window() { xdotool search --onlyvisible --name '^Orbily$' 2>/dev/null | head -1; }
+# The tooltip: a small visible top-level window without a name (the windows have captions, and
+# the desktop is screen-sized).
+tooltip_window()
+{
+    local w
+    for w in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$w")"
+        [ "$WIDTH" -lt 800 ] && [ "$HEIGHT" -lt 200 ] && { echo "$w"; return; }
+    done
+}
 wait_for_tooltip()   # shown or hidden
 {
     for _ in $(seq $((CHANGE_TIMEOUT * 2))); do
