@@ -1,0 +1,152 @@
+"""Traces an emblem of a reference flag picture into a Path block for the flag source.
+
+Stages: render the reference, mark the pixels of the emblem (those near a colour, or those far
+from the field's colour) inside a box, trace the outline of each of the largest marked regions,
+simplify it to at most the given number of points, and print it in flag units.
+Usage: trace_emblem.py ISO (--colour R,G,B | --field R,G,B) [--tolerance D] [--box X1 Y1 X2 Y2]
+                       [--points N] [--parts K] [--colour-name NAME]
+"""
+import argparse
+import os
+import subprocess
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from score_flags import REFERENCE_DIR, read_picture, svg_aspect  # noqa: E402
+
+TRACE_WIDTH = 720   # pixels across the reference; three per flag unit
+
+
+def emblem_mask(picture, box, colour, field, tolerance):
+    """Rows of booleans: inside box (pixels) and near colour, or far from field."""
+    x1, y1, x2, y2 = box
+    limit = tolerance ** 2
+    mask = []
+    for y in range(picture.height):
+        row = []
+        for x in range(picture.width):
+            inside = x1 <= x < x2 and y1 <= y < y2
+            if inside:
+                p = picture.at(x, y)
+                d = sum((a - b) ** 2 for a, b in zip(p, colour or field))
+                inside = d <= limit if colour else d > limit
+            row.append(inside)
+        mask.append(row)
+    return mask
+
+
+def regions(mask):
+    """The 4-connected regions of marked pixels, largest first, each a set of (x, y)."""
+    h, w = len(mask), len(mask[0])
+    seen, found = set(), []
+    for y in range(h):
+        for x in range(w):
+            if mask[y][x] and (x, y) not in seen:
+                stack, region = [(x, y)], set()
+                seen.add((x, y))
+                while stack:
+                    px, py = stack.pop()
+                    region.add((px, py))
+                    for nx, ny in ((px + 1, py), (px - 1, py), (px, py + 1), (px, py - 1)):
+                        if 0 <= nx < w and 0 <= ny < h and mask[ny][nx] and (nx, ny) not in seen:
+                            seen.add((nx, ny))
+                            stack.append((nx, ny))
+                found.append(region)
+    return sorted(found, key=len, reverse=True)
+
+
+def outline(region):
+    """The outer boundary of a region as pixel-corner points, walked with the region on the left."""
+    edges = {}
+    for x, y in region:
+        for (ax, ay), (bx, by), (nx, ny) in ((((x, y), (x + 1, y), (x, y - 1))),
+                                             (((x + 1, y), (x + 1, y + 1), (x + 1, y))),
+                                             (((x + 1, y + 1), (x, y + 1), (x, y + 1))),
+                                             (((x, y + 1), (x, y), (x - 1, y)))):
+            if (nx, ny) not in region:
+                edges.setdefault((ax, ay), []).append((bx, by))
+    start = min(edges)   # the top-left corner lies on the outer boundary
+    points, here = [start], start
+    while True:
+        here = edges[here].pop()
+        if here == start:
+            return points
+        points.append(here)
+
+
+def simplify(points, epsilon):
+    """Douglas-Peucker on a closed ring."""
+    def reduce(run):
+        if len(run) < 3:
+            return run
+        (ax, ay), (bx, by) = run[0], run[-1]
+        length = max(1e-9, ((bx - ax) ** 2 + (by - ay) ** 2) ** 0.5)
+        distances = [abs((bx - ax) * (ay - py) - (ax - px) * (by - ay)) / length for px, py in run[1:-1]]
+        far = max(range(len(distances)), key=distances.__getitem__)
+        if distances[far] <= epsilon:
+            return [run[0], run[-1]]
+        return reduce(run[:far + 2])[:-1] + reduce(run[far + 1:])
+    half = len(points) // 2
+    return reduce(points[:half + 1])[:-1] + reduce(points[half:] + [points[0]])[:-1]
+
+
+def open_on_axis(ring, axis):
+    """The ring turned to start and end on the axis, the longest run along the axis left out
+    (the mirrored half closes it)."""
+    ring = [(min(x, axis), y) for x, y in ring]
+    n = len(ring)
+    on_axis = [i for i in range(n) if ring[i][0] == axis and ring[(i + 1) % n][0] == axis]
+    if not on_axis:
+        return ring
+    k = max(on_axis, key=lambda i: abs(ring[i][1] - ring[(i + 1) % n][1]))
+    return ring[k + 1:] + ring[:k + 1]
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description='Traces a reference emblem into a Path block.')
+    parser.add_argument('iso')
+    parser.add_argument('--colour', help='R,G,B of the emblem')
+    parser.add_argument('--field', help='R,G,B of what surrounds the emblem')
+    parser.add_argument('--tolerance', type=float, default=60)
+    parser.add_argument('--box', type=int, nargs=4, default=[-120, -120, 120, 120], help='flag units')
+    parser.add_argument('--points', type=int, default=40)
+    parser.add_argument('--parts', type=int, default=1)
+    parser.add_argument('--colour-name', help='a SetColour line before the paths')
+    parser.add_argument('--mirror', type=int, help='trace the left half up to this x, drawn mirrored')
+    args = parser.parse_args(argv)
+    svg = os.path.join(REFERENCE_DIR, args.iso.lower() + '.svg')
+    width = TRACE_WIDTH
+    height = round(width / svg_aspect(svg))
+    with tempfile.TemporaryDirectory() as work:
+        png = os.path.join(work, 'reference.png')
+        subprocess.run(['rsvg-convert', '-w', str(width), '-h', str(height), '-o', png, svg], check=True)
+        picture = read_picture(png)
+    to_pixels = lambda fx, fy: (round((fx + 120) * width / 240), round((120 - fy) * height / 240))
+    if args.mirror is not None:
+        args.box[2] = args.mirror
+    (bx1, by1), (bx2, by2) = to_pixels(args.box[0], args.box[3]), to_pixels(args.box[2], args.box[1])
+    rgb = lambda text: tuple(int(v) for v in text.split(',')) if text else None
+    mask = emblem_mask(picture, (bx1, by1, bx2, by2), rgb(args.colour), rgb(args.field), args.tolerance)
+    if args.colour_name:
+        print('    SetColour ' + args.colour_name)
+    for region in regions(mask)[:args.parts]:
+        ring, epsilon = outline(region), 0.5
+        simple = simplify(ring, epsilon)
+        while len(simple) > args.points:
+            epsilon *= 1.15
+            simple = simplify(ring, epsilon)
+        flag_points = [(round(px * 240 / width - 120), round(120 - py * 240 / height)) for px, py in simple]
+        unique = [p for i, p in enumerate(flag_points) if p != flag_points[i - 1]]
+        if len(unique) < 3:
+            continue
+        if args.mirror is not None:
+            unique = open_on_axis(unique, args.mirror)
+        print('    Path %d %d%s' % (unique[0] + (' mirror' if args.mirror is not None else '',)))
+        for p in unique[1:]:
+            print('        line %d %d' % p)
+        print('    endpath')
+
+
+if __name__ == '__main__':
+    main(sys.argv[1:])
