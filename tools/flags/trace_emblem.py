@@ -3,7 +3,7 @@
 Stages: render the reference, mark the pixels of the emblem (those near a colour, or those far
 from the field's colour) inside a box, trace the outline of each of the largest marked regions,
 simplify it to at most the given number of points, and print it in flag units.
-Usage: trace_emblem.py ISO (--colour R,G,B | --field R,G,B) [--tolerance D] [--box X1 Y1 X2 Y2]
+Usage: trace_emblem.py ISO (--colour R,G,B | --field R,G,B[;R,G,B]) [--tolerance D] [--box X1 Y1 X2 Y2]
                        [--points N] [--parts K] [--colour-name NAME]
 """
 import argparse
@@ -18,8 +18,8 @@ from score_flags import REFERENCE_DIR, read_picture, svg_aspect  # noqa: E402
 TRACE_WIDTH = 720   # pixels across the reference; three per flag unit
 
 
-def emblem_mask(picture, box, colour, field, tolerance):
-    """Rows of booleans: inside box (pixels) and near colour, or far from field."""
+def emblem_mask(picture, box, colour, fields, tolerance):
+    """Rows of booleans: inside box (pixels) and near colour, or far from every field colour."""
     x1, y1, x2, y2 = box
     limit = tolerance ** 2
     mask = []
@@ -29,10 +29,35 @@ def emblem_mask(picture, box, colour, field, tolerance):
             inside = x1 <= x < x2 and y1 <= y < y2
             if inside:
                 p = picture.at(x, y)
-                d = sum((a - b) ** 2 for a, b in zip(p, colour or field))
-                inside = d <= limit if colour else d > limit
+                if colour:
+                    inside = sum((a - b) ** 2 for a, b in zip(p, colour)) <= limit
+                else:
+                    inside = all(sum((a - b) ** 2 for a, b in zip(p, f)) > limit for f in fields)
             row.append(inside)
         mask.append(row)
+    return mask
+
+
+def spread(mask, radius, value):
+    """Dilates the cells equal to value by a square of the given radius (separable: rows, then
+    columns)."""
+    def line(cells):
+        n, marks = len(cells), [0]
+        for cell in cells:
+            marks.append(marks[-1] + (cell == value))
+        return [value if marks[min(n, i + radius + 1)] - marks[max(0, i - radius)] else cells[i]
+                for i in range(n)]
+    rows = [line(row) for row in mask]
+    columns = [line(list(column)) for column in zip(*rows)]
+    return [list(row) for row in zip(*columns)]
+
+
+def close_and_open(mask, close, open_):
+    """Closing joins the pieces of an emblem that outlines split; opening drops thin lines."""
+    if close:
+        mask = spread(spread(mask, close, True), close, False)
+    if open_:
+        mask = spread(spread(mask, open_, False), open_, True)
     return mask
 
 
@@ -107,12 +132,14 @@ def main(argv):
     parser = argparse.ArgumentParser(description='Traces a reference emblem into a Path block.')
     parser.add_argument('iso')
     parser.add_argument('--colour', help='R,G,B of the emblem')
-    parser.add_argument('--field', help='R,G,B of what surrounds the emblem')
+    parser.add_argument('--field', help='R,G,B[;R,G,B...] of what surrounds the emblem')
     parser.add_argument('--tolerance', type=float, default=60)
     parser.add_argument('--box', type=int, nargs=4, default=[-120, -120, 120, 120], help='flag units')
     parser.add_argument('--points', type=int, default=40)
     parser.add_argument('--parts', type=int, default=1)
     parser.add_argument('--colour-name', help='a SetColour line before the paths')
+    parser.add_argument('--close', type=int, default=0, help='join pieces up to 2N pixels apart')
+    parser.add_argument('--open', type=int, default=0, help='drop lines up to 2N pixels thick')
     parser.add_argument('--mirror', type=int, help='trace the left half up to this x, drawn mirrored')
     args = parser.parse_args(argv)
     svg = os.path.join(REFERENCE_DIR, args.iso.lower() + '.svg')
@@ -127,11 +154,13 @@ def main(argv):
         args.box[2] = args.mirror
     (bx1, by1), (bx2, by2) = to_pixels(args.box[0], args.box[3]), to_pixels(args.box[2], args.box[1])
     rgb = lambda text: tuple(int(v) for v in text.split(',')) if text else None
-    mask = emblem_mask(picture, (bx1, by1, bx2, by2), rgb(args.colour), rgb(args.field), args.tolerance)
+    fields = [rgb(f) for f in args.field.split(';')] if args.field else []
+    mask = emblem_mask(picture, (bx1, by1, bx2, by2), rgb(args.colour), fields, args.tolerance)
+    mask = close_and_open(mask, args.close, args.open)
     if args.colour_name:
         print('    SetColour ' + args.colour_name)
     for region in regions(mask)[:args.parts]:
-        ring, epsilon = outline(region), 0.5
+        ring, epsilon = outline(region), 1.5
         simple = simplify(ring, epsilon)
         while len(simple) > args.points:
             epsilon *= 1.15
