@@ -7,6 +7,7 @@ Usage: trace_emblem.py ISO (--colour R,G,B | --field R,G,B[;R,G,B]) [--tolerance
                        [--points N] [--parts K] [--colour-name NAME]
 """
 import argparse
+import math
 import os
 import subprocess
 import sys
@@ -16,6 +17,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from score_flags import REFERENCE_DIR, read_picture, svg_aspect  # noqa: E402
 
 TRACE_WIDTH = 720   # pixels across the reference; three per flag unit
+CORNER_TURN = 1.0   # radians; a sharper turn keeps its corner in a curved outline
 
 
 def emblem_mask(picture, box, colour, fields, tolerance):
@@ -128,6 +130,40 @@ def open_on_axis(ring, axis):
     return ring[k + 1:] + ring[:k + 1]
 
 
+def clamp(value, low, high):
+    return max(low, min(high, value))
+
+
+def path_text(points, axis, curves, aspect):
+    """The Path block through points: lines, or with curves a Catmull-Rom spline as one curve
+    element and smooth elements (each smooth element's first control mirrors the one before)."""
+    mirror = axis is not None
+    lines = ['    Path %d %d%s' % (points[0] + (' mirror' if mirror else '',))]
+    if not curves:
+        return lines + ['        line %d %d' % p for p in points[1:]] + ['    endpath']
+    n = len(points)
+    if mirror:   # the outline continues into its mirror image beyond both ends
+        ring = [(2 * axis - points[1][0], points[1][1])] + points + [(2 * axis - points[-2][0], points[-2][1])]
+        at, segments = (lambda i: ring[i + 1]), n - 1
+    else:        # closed: the last segment returns to the start
+        at, segments = (lambda i: points[i % n]), n
+    def tangent(i):   # zero at a corner, so that the curves on both sides of it start straight
+        (ax, ay), (bx, by), (cx, cy) = at(i - 1), at(i), at(i + 1)
+        u, v = ((bx - ax) * aspect, by - ay), ((cx - bx) * aspect, cy - by)
+        turn = abs(math.atan2(u[0] * v[1] - u[1] * v[0], u[0] * v[0] + u[1] * v[1]))
+        return (0, 0) if turn > CORNER_TURN else (round((cx - ax) / 6), round((cy - ay) / 6))
+    lines.append('        mode curves')
+    for i in range(segments):
+        (c1x, c1y), (t2x, t2y), (x, y) = tangent(i), tangent(i + 1), at(i + 1)
+        if i == 0:
+            lines.append('        curve %d %d %d %d %d %d' % (clamp(c1x, -124, 127), clamp(c1y, -15, 48),
+                                                             clamp(-t2x, -15, 16), clamp(-t2y, -15, 16), x, y))
+            lines.append('        mode smooth')
+        else:
+            lines.append('        smooth %d %d %d %d' % (clamp(-t2x, -124, 127), clamp(-t2y, -128, 127), x, y))
+    return lines + ['    endpath']
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description='Traces a reference emblem into a Path block.')
     parser.add_argument('iso')
@@ -140,6 +176,7 @@ def main(argv):
     parser.add_argument('--colour-name', help='a SetColour line before the paths')
     parser.add_argument('--close', type=int, default=0, help='join pieces up to 2N pixels apart')
     parser.add_argument('--open', type=int, default=0, help='drop lines up to 2N pixels thick')
+    parser.add_argument('--curves', action='store_true', help='a smooth spline through the points')
     parser.add_argument('--mirror', type=int, help='trace the left half up to this x, drawn mirrored')
     args = parser.parse_args(argv)
     svg = os.path.join(REFERENCE_DIR, args.iso.lower() + '.svg')
@@ -171,11 +208,7 @@ def main(argv):
             continue
         if args.mirror is not None:
             unique = open_on_axis(unique, args.mirror)
-        print('    Path %d %d%s' % (unique[0] + (' mirror' if args.mirror is not None else '',)))
-        for p in unique[1:]:
-            print('        line %d %d' % p)
-        print('    endpath')
-
+        print('\n'.join(path_text(unique, args.mirror, args.curves, width / height)))
 
 if __name__ == '__main__':
     main(sys.argv[1:])
