@@ -2,9 +2,11 @@
 
 Stages: render the reference, mark the pixels of the emblem (those near a colour, or those far
 from the field's colour) inside a box, trace the outline of each of the largest marked regions,
-simplify it to at most the given number of points, and print it in flag units.
+simplify it to at most the given number of points, and print it in flag units; with layers, the
+regions of the emblem's next commonest palette colours follow on top of its silhouette.
 Usage: trace_emblem.py ISO (--colour R,G,B | --field R,G,B[;R,G,B]) [--tolerance D] [--box X1 Y1 X2 Y2]
-                       [--points N] [--parts K] [--colour-name NAME]
+                       [--points N] [--parts K] [--layers L] [--close N] [--open N] [--curves]
+                       [--mirror X] [--colour-name NAME]
 """
 import argparse
 import math
@@ -14,10 +16,12 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from score_flags import REFERENCE_DIR, read_picture, svg_aspect  # noqa: E402
+from flag_format import COLOUR_NAMES  # noqa: E402
+from score_flags import PALETTE, REFERENCE_DIR, distance_squared, read_picture, svg_aspect  # noqa: E402
 
 TRACE_WIDTH = 720   # pixels across the reference; three per flag unit
 CORNER_TURN = 1.0   # radians; a sharper turn keeps its corner in a curved outline
+MIN_REGION = 30     # pixels; smaller regions are left out
 
 
 def emblem_mask(picture, box, colour, fields, tolerance):
@@ -164,6 +168,49 @@ def path_text(points, axis, curves, aspect):
     return lines + ['    endpath']
 
 
+def traced_paths(mask, args, width, height):
+    """The Path blocks of the largest args.parts regions of mask."""
+    lines = []
+    for region in regions(mask)[:args.parts]:
+        ring, epsilon = outline(region), 1.5
+        simple = simplify(ring, epsilon)
+        while len(simple) > args.points:
+            epsilon *= 1.15
+            simple = simplify(ring, epsilon)
+        flag_points = [(round(px * 240 / width - 120), round(120 - py * 240 / height)) for px, py in simple]
+        unique = [p for i, p in enumerate(flag_points) if p != flag_points[i - 1]]
+        if len(unique) < 3 or len(region) < MIN_REGION:
+            continue
+        if args.mirror is not None:
+            unique = open_on_axis(unique, args.mirror)
+        lines += path_text(unique, args.mirror, args.curves, width / height)
+    return lines
+
+
+def layered_paths(picture, mask, args, width, height):
+    """The whole mask in its commonest palette colour, then the regions of the next args.layers
+    colours on top of it, each in its palette colour."""
+    nearest = {}
+    shades = [[None] * len(row) for row in mask]
+    counts = {}
+    for y, row in enumerate(mask):
+        for x, marked in enumerate(row):
+            if marked:
+                p = picture.at(x, y)
+                if p not in nearest:
+                    nearest[p] = min(range(len(PALETTE)), key=lambda i: distance_squared(p, PALETTE[i]))
+                shades[y][x] = nearest[p]
+                counts[nearest[p]] = counts.get(nearest[p], 0) + 1
+    order = sorted(counts, key=counts.get, reverse=True)
+    lines = ['    SetColour ' + COLOUR_NAMES[order[0]]] + traced_paths(mask, args, width, height)
+    for colour in order[1:1 + args.layers]:
+        layer = close_and_open([[shade == colour for shade in row] for row in shades], args.close, 0)
+        paths = traced_paths(layer, args, width, height)
+        if paths:
+            lines += ['    SetColour ' + COLOUR_NAMES[colour]] + paths
+    return lines
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description='Traces a reference emblem into a Path block.')
     parser.add_argument('iso')
@@ -177,6 +224,7 @@ def main(argv):
     parser.add_argument('--close', type=int, default=0, help='join pieces up to 2N pixels apart')
     parser.add_argument('--open', type=int, default=0, help='drop lines up to 2N pixels thick')
     parser.add_argument('--curves', action='store_true', help='a smooth spline through the points')
+    parser.add_argument('--layers', type=int, default=0, help='draw this many more colours on the silhouette')
     parser.add_argument('--mirror', type=int, help='trace the left half up to this x, drawn mirrored')
     args = parser.parse_args(argv)
     svg = os.path.join(REFERENCE_DIR, args.iso.lower() + '.svg')
@@ -196,19 +244,11 @@ def main(argv):
     mask = close_and_open(mask, args.close, args.open)
     if args.colour_name:
         print('    SetColour ' + args.colour_name)
-    for region in regions(mask)[:args.parts]:
-        ring, epsilon = outline(region), 1.5
-        simple = simplify(ring, epsilon)
-        while len(simple) > args.points:
-            epsilon *= 1.15
-            simple = simplify(ring, epsilon)
-        flag_points = [(round(px * 240 / width - 120), round(120 - py * 240 / height)) for px, py in simple]
-        unique = [p for i, p in enumerate(flag_points) if p != flag_points[i - 1]]
-        if len(unique) < 3:
-            continue
-        if args.mirror is not None:
-            unique = open_on_axis(unique, args.mirror)
-        print('\n'.join(path_text(unique, args.mirror, args.curves, width / height)))
+    if args.layers:
+        print('\n'.join(layered_paths(picture, mask, args, width, height)))
+    else:
+        print('\n'.join(traced_paths(mask, args, width, height)))
+
 
 if __name__ == '__main__':
     main(sys.argv[1:])
