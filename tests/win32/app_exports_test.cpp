@@ -1,6 +1,8 @@
 // tests/win32/app_exports_test.cpp: the map and flag metafiles read back, a failed save that
 // keeps the previous file and says so, the tooltip's text and moves, and the drawn icon.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 #include "app/app.h"
@@ -158,6 +160,23 @@ TEST_F(Exports, MapMetafileHoldsTheWholeMapInTheOutlineMode)
             EXPECT_EQ(m.polygons, kept_pieces(false) + kept_pieces(true));   // the pieces, then the frames
         }
     }
+    DeleteFileA(path.c_str());
+}
+
+// Every projection's map fits the metafile buffer and is written whole.
+TEST_F(Exports, EveryProjectionsMapMetafileIsWritten)
+{
+    const std::string path = temporary_path("orbily_every_map.emf");
+    size_t largest = 0;
+    for (int index = 0; index < PROJECTION_COUNT; ++index) {
+        set_projection(index, 7);
+        ASSERT_TRUE(export_map_metafile(path.c_str())) << index;
+        const MetafileContents m = read_metafile(path);
+        EXPECT_EQ(m.polygons, kept_pieces(false) + kept_pieces(true)) << index;
+        largest = std::max<size_t>(largest, m.header.nBytes);
+    }
+    RecordProperty("largest_map_metafile_bytes", int(largest));
+    printf("largest map metafile: %u bytes\n", unsigned(largest));
     DeleteFileA(path.c_str());
 }
 
