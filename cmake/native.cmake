@@ -42,10 +42,18 @@ include(GoogleTest)
 gtest_discover_tests(orbily_tests DISCOVERY_TIMEOUT 60)
 
 file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*.cpp)
+# PROJ is the yardstick of the projection benchmark only; without it that comparison is left out.
+pkg_check_modules(PROJ IMPORTED_TARGET proj)
+if(NOT PROJ_FOUND)
+    list(FILTER BENCH_SOURCES EXCLUDE REGEX "_against_proj_bench\\.cpp$")
+endif()
 if(BENCH_SOURCES)
     add_executable(orbily_bench ${BENCH_SOURCES})
     target_link_libraries(orbily_bench PRIVATE orbily_cairo benchmark::benchmark
                           benchmark::benchmark_main)
+    if(PROJ_FOUND)
+        target_link_libraries(orbily_bench PRIVATE PkgConfig::PROJ)
+    endif()
 endif()
 
 # The generator stages in tools/ test themselves with Python's unittest.

@@ -10,7 +10,7 @@
 #include "projection/formulas.h"
 #include "projection/names.h"
 
-static void prepare_cells()
+void prepare_projection_cells()
 {
     static bool prepared = false;
     if (prepared) return;
@@ -21,7 +21,7 @@ static void prepare_cells()
 
 static void run_projection_pass(benchmark::State& state, int index)
 {
-    prepare_cells();
+    prepare_projection_cells();
     int rotation = 0;
     for (auto _ : state) {
         project_all(index, rotation);
@@ -33,8 +33,7 @@ static void run_projection_pass(benchmark::State& state, int index)
         cell_point_count, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-// The catalogue name in ASCII for the report: code page 1252 letters become '?'.
-static std::string ascii_name(int index)
+std::string ascii_projection_name(int index)
 {
     build_projection_names();
     std::string name;
@@ -46,7 +45,7 @@ void register_projection_benchmark(int index)
 {
     char number[8];
     std::snprintf(number, sizeof number, "%03d", index);
-    const std::string name = std::string("project_all/") + number + " " + ascii_name(index);
+    const std::string name = std::string("project_all/") + number + " " + ascii_projection_name(index);
     benchmark::RegisterBenchmark(name.c_str(), run_projection_pass, index);
 }
 
