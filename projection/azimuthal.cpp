@@ -290,13 +290,12 @@ int project_equatorial_azimuthal_equidistant(const ProjectionContext& ctx)
     const float* in = ctx.input;
     float* out = ctx.output;
     for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double q = rad(in[1] + double(band_deg) - 90.0);
-        const double f = cos_d(q);
-        const double a = rad(a0 + double(in[0]) - b);
-        const double c = acos_d(f * cos_d(a));
-        const double g = c < 0.000001f ? 0.0 : c * 57.29578f / sin_d(c);
-        out[0] = float(b + g * f * sin_d(a));
-        out[1] = float(g * sin_d(q) + 90.0);
+        const Angle q = angle_of(rad(in[1] + double(band_deg) - 90.0));
+        const Angle a = angle_of(rad(a0 + double(in[0]) - b));
+        const Angle c = arccosine_of(q.cosine * a.cosine);
+        const double g = c.radians < 0.000001f ? 0.0 : c.radians * 57.29578f / c.sine;
+        out[0] = float(b + g * q.cosine * a.sine);
+        out[1] = float(g * q.sine + 90.0);
     }
     return ctx.count;
 }

@@ -27,8 +27,8 @@ typedef double (*AitoffHammerScale)(double f);
 // the angular distance c over sin c, in degrees; 0 at the centre, where both vanish
 static double aitoff_scale(double f)
 {
-    const double c = acos_d(f);
-    return c < 0.000001f ? 0.0 : c * 57.29578f / sin_d(c);
+    const Angle c = arccosine_of(f);
+    return c.radians < 0.000001f ? 0.0 : c.radians * 57.29578f / c.sine;
 }
 
 static double hammer_scale(double f)
@@ -46,12 +46,11 @@ int project_aitoff_hammer(const ProjectionContext& ctx)
     const float* in = ctx.input;
     float* out = ctx.output;
     for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double q = rad(in[1] + double(b) - 90.0);
-        const double e = cos_d(q);
-        const double a = rad(west + double(in[0])) * 0.5;
-        const double g = scale(e * cos_d(a));
-        out[0] = float(2.0 * g * e * sin_d(a) + 180.0);
-        out[1] = float(g * sin_d(q) + 90.0);
+        const Angle q = angle_of(rad(in[1] + double(b) - 90.0));
+        const Angle a = angle_of(rad(west + double(in[0])) * 0.5);
+        const double g = scale(q.cosine * a.cosine);
+        out[0] = float(2.0 * g * q.cosine * a.sine + 180.0);
+        out[1] = float(g * q.sine + 90.0);
     }
     return ctx.count;
 }

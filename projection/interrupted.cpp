@@ -37,31 +37,32 @@ int project_sinusoidal_mollweide(const ProjectionContext& ctx)
         double r = centre;
         switch (kind) {
         case 1: {
-            const double theta = float(mollweide_theta(phi_single));
-            out[0] = float(cos_d(theta) * offset + r);
-            out[1] = float(90.0 - 90.0 * sin_d(theta));
+            const Angle theta = rounded_to_single(mollweide_theta(phi_single));
+            out[0] = float(theta.cosine * offset + r);
+            out[1] = float(90.0 - 90.0 * theta.sine);
             break;
         }
         case 2:
             if (abs_d(phi) >= 40.73666f) {
-                const double theta = float(mollweide_theta(phi_single));
-                out[0] = float(cos_d(theta) * 0.9f * offset + r);
-                out[1] = float(90.0 - 1.0958349f * (90.0 * sin_d(theta) - 7.870839f * sign_of(phi)));
+                const Angle theta = rounded_to_single(mollweide_theta(phi_single));
+                out[0] = float(theta.cosine * 0.9f * offset + r);
+                out[1] = float(90.0 - 1.0958349f * (90.0 * theta.sine - 7.870839f * sign_of(phi)));
             } else {
                 out[0] = float(cos_d(phi_single) * offset + r);
                 out[1] = float(90.0 - 1.0958349f * phi);
             }
             break;
         case 3: {
-            const double theta = mollweide_theta(phi_single);
+            const Angle theta = mollweide_theta(phi_single);
             if (eumorphic_shift && float(phi) >= 40.0f) {
                 offset = offset + 30.0f;
                 r = float(centre - 24.2f);
             }
-            const double c = cos_d(theta);
-            offset = float(offset * 2.1107206f * c / (c + 1.1107208f * cos_d(phi_single)));
-            out[0] = float(cos_d(phi_single) * offset + r);
-            out[1] = float(90.0 - 30.0 * (1.4142135f * sin_d(theta) + phi_single));
+            const double c = theta.cosine;
+            const double cos_phi = cos_d(phi_single);
+            offset = float(offset * 2.1107206f * c / (c + 1.1107208f * cos_phi));
+            out[0] = float(cos_phi * offset + r);
+            out[1] = float(90.0 - 30.0 * (1.4142135f * theta.sine + phi_single));
             break;
         }
         default:
@@ -82,18 +83,29 @@ static const float STAR_TURN_OFFSETS[2] = {-7.5f, 30.0f};
 
 // Petermann (variant 0) and Berghaus (variant 1) stars: a polar azimuthal equidistant
 // northern hemisphere with the southern one folded into arms; rotation turns the whole star.
+// A folded point lies at arm + asin z: its sine and cosine after the turn follow from those of
+// arm + turn and z by the angle sum, without the arcsine.
 int project_star(const ProjectionContext& ctx)
 {
     const int variant = variant_of(ctx) != 0 ? 1 : 0;
     const int j = (ctx.sector + 11) % SECTOR_COUNT;
     const double arm = rad(7.5 * STAR_ARM_CENTRES[variant][j]);
     const double turn = float(rad(15.0 * ctx.rotation + STAR_TURN_OFFSETS[variant]));
+    const Angle arm_turned = angle_of(arm + turn);
     const int colatitude0 = 30 * ctx.band;
     return project_each_point(ctx, [=](const PiecePoint& p, float* out) {
         const double g = 0.5 * (colatitude0 + p.y);   // half the colatitude
-        double theta = rad(15.0 * j + p.x);
-        if (g >= 45.0) theta = arm + asin_d(sin_d(theta - arm) * (90.0 - g) / g);
-        out[0] = float(g * sin_d(theta + turn) + 180.0);
-        out[1] = float(g * cos_d(theta + turn) + 90.0);
+        const double theta = rad(15.0 * j + p.x);
+        Angle shown;
+        if (g >= 45.0) {
+            const double z = sin_d(theta - arm) * (90.0 - g) / g;
+            const double c = cosine_of_sine(z);
+            shown.sine = arm_turned.sine * c + arm_turned.cosine * z;
+            shown.cosine = arm_turned.cosine * c - arm_turned.sine * z;
+        } else {
+            shown = angle_of(theta + turn);
+        }
+        out[0] = float(g * shown.sine + 180.0);
+        out[1] = float(g * shown.cosine + 90.0);
     });
 }

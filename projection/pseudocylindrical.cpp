@@ -3,14 +3,15 @@
 #include "projection/conventions.h"
 #include "projection/formulas.h"
 
-// Stereographic Equivalent: cos^2(phi/2) cos(phi) narrows the meridians.
+// Stereographic Equivalent: cos^2(phi/2) cos(phi) narrows the meridians; with c = cos(phi/2),
+// cos phi = 2 c^2 - 1 and tan(phi/2) = sin(phi/2) / c.
 int project_stereographic_equivalent(const ProjectionContext& ctx)
 {
     return project_each_point(ctx, [](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
-        const double half = cos_d(0.5 * phi_r);
-        out[0] = float(half * half * cos_d(phi_r) * p.lambda_deg + 180.0);
-        out[1] = float(90.0 - 90.0 * tan_d(0.5 * phi_r));
+        const Angle half = angle_of(0.5 * rad(p.phi_deg));
+        const double c2 = half.cosine * half.cosine;
+        out[0] = float(c2 * (2.0 * c2 - 1.0) * p.lambda_deg + 180.0);
+        out[1] = float(90.0 - 90.0 * (half.sine / half.cosine));
     });
 }
 
@@ -41,19 +42,19 @@ int project_nell(const ProjectionContext& ctx)
     return project_each_point(ctx, [](const PiecePoint& p, float* out) {
         const double phi_r = rad(p.phi_deg);
         const double start = phi_r * (1.00371f + phi_r * phi_r * (-0.0935382f - 0.011412f * phi_r * phi_r));
-        const double theta = solve_theta_plus_sin(float(2.0 * sin_d(phi_r)), float(start));
-        out[0] = float(0.5 * (cos_d(theta) + 1.0) * p.lambda_deg + 180.0);
-        out[1] = float(90.0 - 81.37f * theta);
+        const Angle theta = solve_theta_plus_sin(float(2.0 * sin_d(phi_r)), float(start));
+        out[0] = float(0.5 * (theta.cosine + 1.0) * p.lambda_deg + 180.0);
+        out[1] = float(90.0 - 81.37f * theta.radians);
     });
 }
 
-// Nell-Hammer: meridians as for Nell, northing phi - tan(phi/2).
+// Nell-Hammer: meridians as for Nell, northing phi - tan(phi/2), tan(phi/2) = sin phi / (1 + cos phi).
 int project_nell_hammer(const ProjectionContext& ctx)
 {
     return project_each_point(ctx, [](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
-        out[0] = float(0.5 * (cos_d(phi_r) + 1.0) * p.lambda_deg + 180.0);
-        out[1] = float(90.0 - 157.67445f * (phi_r - tan_d(0.5 * phi_r)));
+        const Angle phi = angle_of(rad(p.phi_deg));
+        out[0] = float(0.5 * (phi.cosine + 1.0) * p.lambda_deg + 180.0);
+        out[1] = float(90.0 - 157.67445f * (phi.radians - phi.sine / (1.0 + phi.cosine)));
     });
 }
 
@@ -81,9 +82,9 @@ int project_eckert(const ProjectionContext& ctx)
             break;
         }
         case 4: {
-            const double theta = eckert4_theta(float(phi_r));
-            f = 0.5 * (cos_d(theta) + 1.0);
-            e = 90.0 * sin_d(theta);
+            const Angle theta = eckert4_theta(float(phi_r));
+            f = 0.5 * (theta.cosine + 1.0);
+            e = 90.0 * theta.sine;
             break;
         }
         case 5:
@@ -91,9 +92,9 @@ int project_eckert(const ProjectionContext& ctx)
             e = phi;
             break;
         default: {
-            const double theta = solve_theta_plus_sin(float(2.5707963f * sin_d(phi_r)), float(phi_r));
-            f = 0.5 * (cos_d(theta) + 1.0);
-            e = 57.295776f * theta;
+            const Angle theta = solve_theta_plus_sin(float(2.5707963f * sin_d(phi_r)), float(phi_r));
+            f = 0.5 * (theta.cosine + 1.0);
+            e = 57.295776f * theta.radians;
             break;
         }
         }
@@ -116,13 +117,13 @@ int project_winkel(const ProjectionContext& ctx)
     });
 }
 
-// Craster Parabolic: alpha = phi / 3.
+// Craster Parabolic: alpha = phi / 3, and cos 2 alpha = 1 - 2 sin^2 alpha.
 int project_craster_parabolic(const ProjectionContext& ctx)
 {
     return project_each_point(ctx, [](const PiecePoint& p, float* out) {
-        const double alpha = 0.33333334f * rad(p.phi_deg);
-        out[0] = float((2.0 * cos_d(2.0 * alpha) - 1.0) * p.lambda_deg + 180.0);
-        out[1] = float(90.0 - 180.0 * sin_d(alpha));
+        const double s = sin_d(0.33333334f * rad(p.phi_deg));
+        out[0] = float((2.0 * (1.0 - 2.0 * s * s) - 1.0) * p.lambda_deg + 180.0);
+        out[1] = float(90.0 - 180.0 * s);
     });
 }
 
@@ -148,30 +149,38 @@ int project_wagner(const ProjectionContext& ctx)
     const int variant = variant_of(ctx);
     return project_each_point(ctx, [variant](const PiecePoint& p, float* out) {
         const double phi_r = rad(p.phi_deg);
-        double psi, h;
+        double cos_psi, h;
         switch (variant) {
-        case 1:
-            psi = asin_d(0.8660254f * sin_d(phi_r));
-            h = 85.943665f * psi;
-            break;
-        case 2:
-            psi = asin_d(0.88022f * sin_d(0.8855f * phi_r));
-            h = 85.943665f * psi;
-            break;
-        case 3:
-            psi = 0.6666667f * phi_r;
-            h = p.phi_deg;
-            break;
-        case 4:
-            psi = half_theta(float(2.9604206f * sin_d(phi_r)));
-            h = 103.9229f * sin_d(psi);
-            break;
-        default:
-            psi = half_theta(float(3.00896f * sin_d(0.8855f * phi_r)));
-            h = 103.9229f * sin_d(psi);
+        case 1: {
+            const Angle psi = arcsine_of(0.8660254f * sin_d(phi_r));
+            cos_psi = psi.cosine;
+            h = 85.943665f * psi.radians;
             break;
         }
-        out[0] = float(cos_d(psi) * double(float(p.lambda_deg)) + 180.0);
+        case 2: {
+            const Angle psi = arcsine_of(0.88022f * sin_d(0.8855f * phi_r));
+            cos_psi = psi.cosine;
+            h = 85.943665f * psi.radians;
+            break;
+        }
+        case 3:
+            cos_psi = cos_d(0.6666667f * phi_r);
+            h = p.phi_deg;
+            break;
+        case 4: {
+            const Angle psi = half_theta(float(2.9604206f * sin_d(phi_r)));
+            cos_psi = psi.cosine;
+            h = 103.9229f * psi.sine;
+            break;
+        }
+        default: {
+            const Angle psi = half_theta(float(3.00896f * sin_d(0.8855f * phi_r)));
+            cos_psi = psi.cosine;
+            h = 103.9229f * psi.sine;
+            break;
+        }
+        }
+        out[0] = float(cos_psi * double(float(p.lambda_deg)) + 180.0);
         out[1] = float(90.0 - h);
     });
 }
@@ -201,18 +210,18 @@ int project_putnins(const ProjectionContext& ctx)
         double f = 0.0, d = phi;
         switch (variant) {
         case 1: {
-            const double theta = putnins_theta(phi_single);
-            f = lambda_single * (2.0 * cos_d(theta) - 1.0);
-            d = 103.95112f * sin_d(theta);
+            const Angle theta = putnins_theta(phi_single);
+            f = lambda_single * (2.0 * theta.cosine - 1.0);
+            d = 103.95112f * theta.sine;
             break;
         }
         case 2: f = lambda * (1.0 - 0.00012345679f * phi * phi); break;
         case 3: f = lambda * (1.0 - 0.000061728395f * phi * phi); break;
         case 4: {
-            const double psi = asin_d(0.8838835f * sin_d(phi_r));
-            const double beta = 0.33333334f * psi;
-            f = lambda * cos_d(psi) / cos_d(beta);
-            d = 254.55844f * sin_d(beta);
+            const Angle psi = arcsine_of(0.8838835f * sin_d(phi_r));
+            const Angle beta = angle_of(0.33333334f * psi.radians);
+            f = lambda * psi.cosine / beta.cosine;
+            d = 254.55844f * beta.sine;
             break;
         }
         case 5: f = lambda * (2.0 - g); break;
@@ -271,17 +280,17 @@ int project_erdi_krausz(const ProjectionContext& ctx)
 {
     if (ctx.band >= 1 && ctx.band <= 4) {
         return project_each_point(ctx, [](const PiecePoint& p, float* out) {
-            const double psi = asin_d(0.8f * sin_d(rad(p.phi_deg)));
-            out[0] = float(cos_d(psi) * p.lambda_deg + 180.0);
-            out[1] = float(90.0 - 83.93173f * psi);
+            const Angle psi = arcsine_of(0.8f * sin_d(rad(p.phi_deg)));
+            out[0] = float(psi.cosine * p.lambda_deg + 180.0);
+            out[1] = float(90.0 - 83.93173f * psi.radians);
         });
     }
     const double top = ctx.band == 0 ? 108.41053f : 71.58947f;
     const float west = float(west_edge_deg(ctx));
     return project_each_point(ctx, [top, west](const PiecePoint& p, float* out) {
-        const double theta = mollweide_theta(float(rad(p.phi_deg)));
-        out[0] = float(1.1143354f * cos_d(theta) * (p.x + west) + 180.0);
-        out[1] = float(top - 108.41053f * sin_d(theta));
+        const Angle theta = mollweide_theta(float(rad(p.phi_deg)));
+        out[0] = float(1.1143354f * theta.cosine * (p.x + west) + 180.0);
+        out[1] = float(top - 108.41053f * theta.sine);
     });
 }
 
@@ -293,8 +302,8 @@ int project_hatano(const ProjectionContext& ctx)
     const float c = north ? 122.32752f : 134.28697f;
     return project_each_point(ctx, [a, c](const PiecePoint& p, float* out) {
         const double phi_r = rad(p.phi_deg);
-        const double theta = solve_theta_plus_sin(float(a * sin_d(phi_r)), float(phi_r));
-        out[0] = float(cos_d(0.5 * theta) * p.lambda_deg + 180.0);
-        out[1] = float(91.0 - c * sin_d(0.5 * theta));
+        const Angle half = half_of(solve_theta_plus_sin(float(a * sin_d(phi_r)), float(phi_r)));
+        out[0] = float(half.cosine * p.lambda_deg + 180.0);
+        out[1] = float(91.0 - c * half.sine);
     });
 }
