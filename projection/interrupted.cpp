@@ -37,14 +37,14 @@ int project_sinusoidal_mollweide(const ProjectionContext& ctx)
         double r = centre;
         switch (kind) {
         case 1: {
-            const Angle theta = rounded_to_single(mollweide_theta(phi_single));
+            const Angle theta = rounded_to_single(mollweide_theta(phi_single, sin_d(phi_single)));
             out[0] = float(theta.cosine * offset + r);
             out[1] = float(90.0 - 90.0 * theta.sine);
             break;
         }
         case 2:
             if (abs_d(phi) >= 40.73666f) {
-                const Angle theta = rounded_to_single(mollweide_theta(phi_single));
+                const Angle theta = rounded_to_single(mollweide_theta(phi_single, sin_d(phi_single)));
                 out[0] = float(theta.cosine * 0.9f * offset + r);
                 out[1] = float(90.0 - 1.0958349f * (90.0 * theta.sine - 7.870839f * sign_of(phi)));
             } else {
@@ -53,15 +53,15 @@ int project_sinusoidal_mollweide(const ProjectionContext& ctx)
             }
             break;
         case 3: {
-            const Angle theta = mollweide_theta(phi_single);
+            const Angle phi_angle = angle_of(phi_single);
+            const Angle theta = mollweide_theta(phi_single, phi_angle.sine);
             if (eumorphic_shift && float(phi) >= 40.0f) {
                 offset = offset + 30.0f;
                 r = float(centre - 24.2f);
             }
             const double c = theta.cosine;
-            const double cos_phi = cos_d(phi_single);
-            offset = float(offset * 2.1107206f * c / (c + 1.1107208f * cos_phi));
-            out[0] = float(cos_phi * offset + r);
+            offset = float(offset * 2.1107206f * c / (c + 1.1107208f * phi_angle.cosine));
+            out[0] = float(phi_angle.cosine * offset + r);
             out[1] = float(90.0 - 30.0 * (1.4142135f * theta.sine + phi_single));
             break;
         }

@@ -26,14 +26,14 @@ Angle arcsine_of(double z);                 // asin_d(z), its sine z and cosine 
 Angle arccosine_of(double z);               // acos_d(z), its sine sqrt(1 - z^2) and cosine z
 // atan2(y, x) for x != 0 as one arctangent of y / x, turned by pi when x < 0
 double arctangent_of(double y, double x);
-Angle half_of(const Angle& angle);          // for |angle| <= pi
 // The angle rounded to single precision, its sine and cosine carried over the rounding.
 Angle rounded_to_single(const Angle& angle);
 
 // The Newton solvers start from a table of roots where the target lies inside it and from their
 // own start value beyond (near the poles, where the derivative vanishes).
 Angle solve_theta_plus_sin(float a, float theta0);   // theta + sin theta = a
-Angle mollweide_theta(float phi);           // 2 theta + sin 2 theta = pi sin phi
+// 2 theta + sin 2 theta = pi sin phi, with sin phi from the caller (who may need its cosine too)
+Angle mollweide_theta(float phi, double sin_phi);
 Angle eckert4_theta(float phi);             // theta + sin theta (cos theta + 2) = (2 + pi/2) sin phi
 Angle half_theta(float x);                  // theta with 2 theta + sin 2 theta = x
 Angle putnins_theta(float phi);             // theta + sin theta (cos theta - 1) = 0.61418485 sin phi

@@ -288,13 +288,15 @@ int project_erdi_krausz(const ProjectionContext& ctx)
     const double top = ctx.band == 0 ? 108.41053f : 71.58947f;
     const float west = float(west_edge_deg(ctx));
     return project_each_point(ctx, [top, west](const PiecePoint& p, float* out) {
-        const Angle theta = mollweide_theta(float(rad(p.phi_deg)));
+        const float phi = float(rad(p.phi_deg));
+        const Angle theta = mollweide_theta(phi, sin_d(phi));
         out[0] = float(1.1143354f * theta.cosine * (p.x + west) + 180.0);
         out[1] = float(top - 108.41053f * theta.sine);
     });
 }
 
-// Hatano Asymmetrical: Mollweide-like with different constants north and south; Y from 91.
+// Hatano Asymmetrical: Mollweide-like with different constants north and south, the half angle
+// of theta + sin theta = a sin phi; Y from 91.
 int project_hatano(const ProjectionContext& ctx)
 {
     const bool north = north_edge_deg(ctx) > 0;
@@ -302,7 +304,7 @@ int project_hatano(const ProjectionContext& ctx)
     const float c = north ? 122.32752f : 134.28697f;
     return project_each_point(ctx, [a, c](const PiecePoint& p, float* out) {
         const double phi_r = rad(p.phi_deg);
-        const Angle half = half_of(solve_theta_plus_sin(float(a * sin_d(phi_r)), float(phi_r)));
+        const Angle half = half_theta(float(a * sin_d(phi_r)));
         out[0] = float(half.cosine * p.lambda_deg + 180.0);
         out[1] = float(91.0 - c * half.sine);
     });
