@@ -115,9 +115,9 @@ int project_equatorial_gnomonic(const ProjectionContext& ctx)
     const float* in = ctx.input;
     float* out = ctx.output;
     for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double a = rad(15.0 * b + in[0] - 90.0);
-        out[0] = float(60.0 * tan_d(a) + 180.0);
-        out[1] = float(60.0 * tan_d(rad(band_deg + double(in[1]) - 90.0)) / cos_d(a) + 90.0);
+        const Angle a = angle_of(rad(15.0 * b + in[0] - 90.0));
+        out[0] = float(60.0 * (a.sine / a.cosine) + 180.0);
+        out[1] = float(60.0 * tan_d(rad(band_deg + double(in[1]) - 90.0)) / a.cosine + 90.0);
     }
     return ctx.count;
 }
