@@ -8,9 +8,3 @@
 void prepare_projection_cells();
 // The catalogue name in ASCII for the report: code page 1252 letters become '?'.
 std::string ascii_projection_name(int index);
-
-// Registers "project_all/<index> <name>" for one catalogue entry.
-void register_projection_benchmark(int index);
-// Registers every catalogue entry that uses the formula, e.g. from a formula group's bench file:
-//   static const bool registered = (register_projection_benchmarks(project_conic), true);
-void register_projection_benchmarks(ProjectionFormula formula);
