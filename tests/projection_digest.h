@@ -15,6 +15,7 @@ struct PassDigest {
     uint32_t bits;       // FNV-1a of the bits of every projected float
     double sum_x, sum_y;             // plain sums of the coordinates
     double alternate_x, alternate_y; // sums with the sign of every second point turned
+    double square_x, square_y;       // sums of squares: a change symmetric about the centre shows
 };
 
 // The digests of the embedded cells, index x ROTATION_STEPS + rotation, as today's formulas
@@ -40,7 +41,7 @@ inline void prepare_embedded_cells()
 inline PassDigest digest_pass(int index, int rotation)
 {
     project_all(index, rotation);
-    PassDigest d = { projected_point_count, 2166136261u, 2166136261u, 0.0, 0.0, 0.0, 0.0 };
+    PassDigest d = { projected_point_count, 2166136261u, 2166136261u, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0 };
     for (int i = 0; i < projected_list_length; ++i) d.pieces = fnv1a(d.pieces, uint32_t(projected_list[i]));
     for (int i = 0; i < projected_point_count; ++i) {
         const float x = projected_points[2 * i];
@@ -55,19 +56,41 @@ inline PassDigest digest_pass(int index, int rotation)
         d.sum_y += y;
         d.alternate_x += sign * x;
         d.alternate_y += sign * y;
+        d.square_x += double(x) * x;
+        d.square_y += double(y) * y;
     }
     return d;
 }
 
-// The largest change of the sums allowed when no point moves by more than `per_point` map units.
-inline double sum_tolerance(const PassDigest& d, double per_point)
+inline double magnitude(double v) { return v < 0.0 ? -v : v; }
+
+// The largest change from the expected digest, per projected point, in map units: no point
+// moving by more than e keeps it at or below e. A plain sum then moves by at most n e; a sum of
+// squares by at most 2 e sum |v| + n e^2, where sum |v| <= sqrt(n sum v^2).
+inline double change_per_point(const PassDigest& d, const PassDigest& expected)
 {
-    return d.points * per_point;
+    const double n = expected.points > 0 ? expected.points : 1;
+    double largest = magnitude(d.sum_x - expected.sum_x);
+    const double plain[] = { d.sum_y - expected.sum_y, d.alternate_x - expected.alternate_x,
+                             d.alternate_y - expected.alternate_y };
+    for (double change : plain) largest = magnitude(change) > largest ? magnitude(change) : largest;
+    largest /= n;
+    // the e whose bound 2 e sqrt(n s) + n e^2 equals the change of a sum of squares, written
+    // without the cancellation of (sqrt(r^2 + n c) - r) / n
+    const double squares[][2] = { { d.square_x - expected.square_x, expected.square_x },
+                                  { d.square_y - expected.square_y, expected.square_y } };
+    for (const auto& sq : squares) {
+        const double root = __builtin_sqrt(n * sq[1]);
+        const double e = magnitude(sq[0]) / (root + __builtin_sqrt(root * root + n * magnitude(sq[0])));
+        largest = e > largest ? e : largest;
+    }
+    return largest;
 }
 
 // Writes one table row as the golden file holds it.
 inline void write_digest_row(FILE* file, const PassDigest& d, int index, int rotation)
 {
-    fprintf(file, "{%d, 0x%08xu, 0x%08xu, %.17g, %.17g, %.17g, %.17g},  // %d/%d\n", d.points, d.pieces,
-            d.bits, d.sum_x, d.sum_y, d.alternate_x, d.alternate_y, index, rotation);
+    fprintf(file, "{%d, 0x%08xu, 0x%08xu, %.17g, %.17g, %.17g, %.17g, %.17g, %.17g},  // %d/%d\n", d.points,
+            d.pieces, d.bits, d.sum_x, d.sum_y, d.alternate_x, d.alternate_y, d.square_x, d.square_y, index,
+            rotation);
 }

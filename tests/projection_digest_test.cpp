@@ -14,6 +14,7 @@ TEST(ProjectionDigest, EveryEntryAtEveryRotationKeepsItsPoints)
     FILE* table = path ? std::fopen(path, "w") : nullptr;
     if (path) ASSERT_NE(table, nullptr) << path;
     int identical = 0;
+    double worst = 0.0;
     for (int index = 0; index < PROJECTION_COUNT; ++index)
         for (int rotation = 0; rotation < ROTATION_STEPS; ++rotation) {
             const PassDigest d = digest_pass(index, rotation);
@@ -25,11 +26,9 @@ TEST(ProjectionDigest, EveryEntryAtEveryRotationKeepsItsPoints)
             SCOPED_TRACE(testing::Message() << "entry " << index << ", rotation " << rotation);
             ASSERT_EQ(d.points, expected.points);
             EXPECT_EQ(d.pieces, expected.pieces);
-            const double tolerance = sum_tolerance(expected, NATIVE_PER_POINT_TOLERANCE);
-            EXPECT_NEAR(d.sum_x, expected.sum_x, tolerance);
-            EXPECT_NEAR(d.sum_y, expected.sum_y, tolerance);
-            EXPECT_NEAR(d.alternate_x, expected.alternate_x, tolerance);
-            EXPECT_NEAR(d.alternate_y, expected.alternate_y, tolerance);
+            const double change = change_per_point(d, expected);
+            EXPECT_LE(change, NATIVE_PER_POINT_TOLERANCE);
+            worst = change > worst ? change : worst;
             identical += d.bits == expected.bits;
         }
     if (table) {
@@ -37,5 +36,6 @@ TEST(ProjectionDigest, EveryEntryAtEveryRotationKeepsItsPoints)
         GTEST_SKIP() << "wrote " << path;
     }
     // not a failure: a rewrite by an identity may still move a float by its last bit
-    std::printf("%d of %d passes bit-identical\n", identical, PROJECTION_COUNT * ROTATION_STEPS);
+    std::printf("%d of %d passes bit-identical; largest change of a sum per point: %g map units\n", identical,
+                PROJECTION_COUNT * ROTATION_STEPS, worst);
 }
