@@ -37,7 +37,21 @@ Angle mollweide_theta(float phi, double sin_phi);
 Angle eckert4_theta(float phi);             // theta + sin theta (cos theta + 2) = (2 + pi/2) sin phi
 Angle half_theta(float x);                  // theta with 2 theta + sin 2 theta = x
 Angle putnins_theta(float phi);             // theta + sin theta (cos theta - 1) = 0.61418485 sin phi
-// c with c (a - sqrt(c^2 + 1)) - ln(c + sqrt(c^2 + 1)) = b sin phi
-double putnins_hyperbolic_theta(float a, float b, float phi);
+// A root of an equation at a tabulated target, and d root / d target there.
+struct StartNode {
+    float theta;
+    float slope;
+};
+// c (a - sqrt(c^2 + 1)) - ln(c + sqrt(c^2 + 1)) = b sin phi, with the roots at targets
+// k x reach / 64 (k = 0..64) to start from
+struct HyperbolicEquation {
+    float a;
+    float b;
+    const StartNode* starts;
+    float reach;
+};
+extern const HyperbolicEquation PUTNINS_P6;         // a = 4, b = 2.1471436
+extern const HyperbolicEquation PUTNINS_P6_PRIME;   // a = 6, b = 5.61125
+double putnins_hyperbolic_theta(const HyperbolicEquation& equation, float phi);
 // output x = input x + 15 x display sector for every point; y is left to the caller
 void set_longitudes(const ProjectionContext& ctx);

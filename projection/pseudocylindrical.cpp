@@ -227,13 +227,13 @@ int project_putnins(const ProjectionContext& ctx)
         case 5: f = lambda * (2.0 - g); break;
         case 6: f = lambda * (1.5 - 0.5 * g); break;
         case 7: {
-            const double t = putnins_hyperbolic_theta(4.0f, 2.1471436f, phi_single);
+            const double t = putnins_hyperbolic_theta(PUTNINS_P6, phi_single);
             f = lambda_single * (2.0 - sqrt_d(t * t + 1.0));
             d = 51.961525f * t;
             break;
         }
         case 8: {
-            const double t = putnins_hyperbolic_theta(6.0f, 5.61125f, phi_single);
+            const double t = putnins_hyperbolic_theta(PUTNINS_P6_PRIME, phi_single);
             f = 0.5 * lambda_single * (3.0 - sqrt_d(t * t + 1.0));
             d = 51.961525f * t;
             break;

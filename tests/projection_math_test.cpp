@@ -56,8 +56,8 @@ TEST(MollweideTheta, PolesGiveTheFixedAngle)
 
 TEST(PutninsHyperbolicTheta, PolesGiveRootThree)
 {
-    EXPECT_EQ(putnins_hyperbolic_theta(4.0f, 2.1471436f, 1.5707964f), double(1.7320508f));
-    EXPECT_EQ(putnins_hyperbolic_theta(6.0f, 5.61125f, -1.5707964f), -double(1.7320508f));
+    EXPECT_EQ(putnins_hyperbolic_theta(PUTNINS_P6, 1.5707964f), double(1.7320508f));
+    EXPECT_EQ(putnins_hyperbolic_theta(PUTNINS_P6_PRIME, -1.5707964f), -double(1.7320508f));
 }
 
 TEST(SetLongitudes, AddsFifteenDegreesPerDisplaySector)
@@ -121,14 +121,13 @@ TEST(NewtonSolvers, SatisfyTheirEquationsAndCarryTheirSineAndCosine)
 
 TEST(PutninsHyperbolicTheta, SatisfiesTheEquation)
 {
-    const float cases[][2] = { { 4.0f, 2.1471436f }, { 6.0f, 5.61125f } };   // P6, P6'
-    for (const auto& ab : cases)
+    for (const HyperbolicEquation* equation : { &PUTNINS_P6, &PUTNINS_P6_PRIME })
         for (int deg = -89; deg <= 89; ++deg) {
             const float phi = latitude(deg);
-            const double c = putnins_hyperbolic_theta(ab[0], ab[1], phi);
+            const double c = putnins_hyperbolic_theta(*equation, phi);
             const double r = std::sqrt(c * c + 1);
-            const double residual = c * (ab[0] - r) - std::log(c + r) - ab[1] * std::sin(double(phi));
-            EXPECT_NEAR(residual, 0.0, RESIDUAL_TOLERANCE) << ab[0] << " " << deg;
+            const double residual = c * (equation->a - r) - std::log(c + r) - equation->b * std::sin(double(phi));
+            EXPECT_NEAR(residual, 0.0, RESIDUAL_TOLERANCE) << equation->a << " " << deg;
         }
 }
 
