@@ -21,9 +21,6 @@ int project_bordone(const ProjectionContext& ctx)
     return ctx.count;
 }
 
-// The radial scale g of Aitoff or Hammer from f = cos phi cos(lambda / 2).
-typedef double (*AitoffHammerScale)(double f);
-
 // the angular distance c over sin c, in degrees; 0 at the centre, where both vanish
 static double aitoff_scale(double f)
 {
@@ -36,11 +33,11 @@ static double hammer_scale(double f)
     return 90.0 / sqrt_d(f + 1.0);
 }
 
-// Aitoff (variant 0) and Hammer (any other variant): the equatorial azimuthal equidistant or
-// equal-area hemisphere stretched to twice its width.
-int project_aitoff_hammer(const ProjectionContext& ctx)
+// The equatorial hemisphere stretched to twice its width, with the radial scale g from
+// f = cos phi cos(lambda / 2).
+template <typename Scale>
+static int project_stretched_hemisphere(const ProjectionContext& ctx, Scale scale)
 {
-    const AitoffHammerScale scale = variant_of(ctx) != 0 ? hammer_scale : aitoff_scale;
     const int b = 30 * ctx.band;
     const int west = west_edge_deg(ctx);
     const float* in = ctx.input;
@@ -53,6 +50,14 @@ int project_aitoff_hammer(const ProjectionContext& ctx)
         out[1] = float(g * q.sine + 90.0);
     }
     return ctx.count;
+}
+
+// Aitoff (variant 0) and Hammer (any other variant): the equatorial azimuthal equidistant or
+// equal-area hemisphere stretched to twice its width.
+int project_aitoff_hammer(const ProjectionContext& ctx)
+{
+    if (variant_of(ctx) != 0) return project_stretched_hemisphere(ctx, hammer_scale);
+    return project_stretched_hemisphere(ctx, aitoff_scale);
 }
 
 // The circular meridian through both poles and the point (f, 0) of a hemisphere of radius 1,

@@ -41,11 +41,6 @@ double acos_d(double z)
     return arccosine_of(z).radians;
 }
 
-Angle angle_of(double radians)
-{
-    return { radians, sin_d(radians), cos_d(radians) };
-}
-
 // atan2(z, c) = atan(z / c) for c > 0: one arctangent without the quadrant search
 Angle arcsine_of(double z)
 {

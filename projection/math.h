@@ -21,7 +21,7 @@ double cosine_of_sine(double z);            // sqrt(1 - z^2), 0 where |z| >= 1
 // clamped angle (+-pi/2, or 0 and pi) instead of a NaN
 double asin_d(double z);                    // atan2(z, sqrt(1 - z^2))
 double acos_d(double z);                    // atan2(sqrt(1 - z^2), z)
-Angle angle_of(double radians);
+inline Angle angle_of(double radians) { return { radians, sin_d(radians), cos_d(radians) }; }
 Angle arcsine_of(double z);                 // asin_d(z), its sine z and cosine sqrt(1 - z^2)
 Angle arccosine_of(double z);               // acos_d(z), its sine sqrt(1 - z^2) and cosine z
 // atan2(y, x) for x != 0 as one arctangent of y / x, turned by pi when x < 0
