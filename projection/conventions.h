@@ -40,6 +40,25 @@ int project_each_point(const ProjectionContext& ctx, PointFormula point)
     return ctx.count;
 }
 
+// For maps whose work lies in the latitude: calls parallel(phi in degrees) once for each run of
+// points on one parallel (the same y as the point before, as along a frame's top and bottom or a
+// cut along a cell edge), then point(p, what parallel returned, out) for every point.
+template <typename Parallel, typename PointFormula>
+int project_each_point_by_parallel(const ProjectionContext& ctx, Parallel parallel, PointFormula point)
+{
+    const int west = west_edge_deg(ctx);
+    const int phi0 = north_edge_deg(ctx);
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    decltype(parallel(0.0)) row{};
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double phi_deg = phi0 - double(in[1]);
+        if (i == 0 || in[1] != in[-1]) row = parallel(phi_deg);
+        point(PiecePoint{in[0], in[1], phi_deg, west + double(in[0])}, row, out);
+    }
+    return ctx.count;
+}
+
 // Cylindrical maps: X from set_longitudes, Y = 90 - northing(phi in degrees).
 template <typename Northing>
 int project_northings(const ProjectionContext& ctx, Northing northing)

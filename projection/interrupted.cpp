@@ -20,6 +20,15 @@ static const unsigned char LOBE_CENTRES[5][2][SECTOR_COUNT] = {
 // sectors added before the lobe lookup, per layout
 static const unsigned char LAYOUT_SECTOR_SHIFTS[5] = {0, 0, 0, 11, 0};
 
+// What a lobe map does with one parallel: X = width x offset + centre (the eumorphic kind scales
+// the offset by cos theta and cos phi first, and shifts it where `shifted`), Y = y.
+struct LobeParallel {
+    double width;
+    double cos_phi;
+    double y;
+    bool shifted;
+};
+
 // Sinusoidal (kind 0), Mollweide (1), Homolosine (2) and Eumorphic (3), uninterrupted
 // (layout 0) or in the lobes of layouts 1..4: variant = 10 x layout + kind.
 int project_sinusoidal_mollweide(const ProjectionContext& ctx)
@@ -30,46 +39,58 @@ int project_sinusoidal_mollweide(const ProjectionContext& ctx)
     const int j = (LAYOUT_SECTOR_SHIFTS[layout] + ctx.rotation + ctx.sector) % SECTOR_COUNT;
     const float centre = float(1.5 * LOBE_CENTRES[layout][ctx.band / 3][j]);
     const bool eumorphic_shift = layout != 0 && 15 * j >= 150;
-    return project_each_point(ctx, [=](const PiecePoint& p, float* out) {
-        const double phi = p.phi_deg;
+    const auto parallel = [kind, eumorphic_shift](double phi) {
         const float phi_single = float(rad(phi));
-        float offset = float(15.0 * j + p.x - centre);   // degrees from the lobe's central meridian
-        double r = centre;
+        LobeParallel row = {0.0, 0.0, 0.0, false};
         switch (kind) {
         case 1: {
             const Angle theta = rounded_to_single(mollweide_theta(phi_single, sin_d(phi_single)));
-            out[0] = float(theta.cosine * offset + r);
-            out[1] = float(90.0 - 90.0 * theta.sine);
+            row.width = theta.cosine;
+            row.y = 90.0 - 90.0 * theta.sine;
             break;
         }
         case 2:
             if (abs_d(phi) >= 40.73666f) {
                 const Angle theta = rounded_to_single(mollweide_theta(phi_single, sin_d(phi_single)));
-                out[0] = float(theta.cosine * 0.9f * offset + r);
-                out[1] = float(90.0 - 1.0958349f * (90.0 * theta.sine - 7.870839f * sign_of(phi)));
+                row.width = theta.cosine * 0.9f;
+                row.y = 90.0 - 1.0958349f * (90.0 * theta.sine - 7.870839f * sign_of(phi));
             } else {
-                out[0] = float(cos_d(phi_single) * offset + r);
-                out[1] = float(90.0 - 1.0958349f * phi);
+                row.width = cos_d(phi_single);
+                row.y = 90.0 - 1.0958349f * phi;
             }
             break;
         case 3: {
             const Angle phi_angle = angle_of(phi_single);
             const Angle theta = mollweide_theta(phi_single, phi_angle.sine);
-            if (eumorphic_shift && float(phi) >= 40.0f) {
-                offset = offset + 30.0f;
-                r = float(centre - 24.2f);
-            }
-            const double c = theta.cosine;
-            offset = float(offset * 2.1107206f * c / (c + 1.1107208f * phi_angle.cosine));
-            out[0] = float(phi_angle.cosine * offset + r);
-            out[1] = float(90.0 - 30.0 * (1.4142135f * theta.sine + phi_single));
+            row.width = theta.cosine;
+            row.cos_phi = phi_angle.cosine;
+            row.y = 90.0 - 30.0 * (1.4142135f * theta.sine + phi_single);
+            row.shifted = eumorphic_shift && float(phi) >= 40.0f;
             break;
         }
         default:
-            out[0] = float(cos_d(phi_single) * offset + r);
-            out[1] = float(90.0 - phi);
+            row.width = cos_d(phi_single);
+            row.y = 90.0 - phi;
             break;
         }
+        return row;
+    };
+    return project_each_point_by_parallel(ctx, parallel, [=](const PiecePoint& p, const LobeParallel& row,
+                                                             float* out) {
+        float offset = float(15.0 * j + p.x - centre);   // degrees from the lobe's central meridian
+        if (kind == 3) {
+            double r = centre;
+            if (row.shifted) {
+                offset = offset + 30.0f;
+                r = float(centre - 24.2f);
+            }
+            const double c = row.width;
+            offset = float(offset * 2.1107206f * c / (c + 1.1107208f * row.cos_phi));
+            out[0] = float(row.cos_phi * offset + r);
+        } else {
+            out[0] = float(row.width * offset + double(centre));
+        }
+        out[1] = float(row.y);
     });
 }
 

@@ -3,6 +3,12 @@
 #include "projection/conventions.h"
 #include "projection/formulas.h"
 
+// What a pseudocylindrical map does with one parallel: X = width x lambda + 180, Y = 90 - northing.
+struct Parallel {
+    double width;
+    double northing;
+};
+
 // Stereographic Equivalent: cos^2(phi/2) cos(phi) narrows the meridians; with c = cos(phi/2),
 // cos phi = 2 c^2 - 1 and tan(phi/2) = sin(phi/2) / c.
 int project_stereographic_equivalent(const ProjectionContext& ctx)
@@ -39,10 +45,12 @@ int project_collignon_2(const ProjectionContext& ctx)
 // Nell: theta + sin theta = 2 sin phi, started from a polynomial in phi.
 int project_nell(const ProjectionContext& ctx)
 {
-    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
+    const auto parallel = [](double phi_deg) {
+        const double phi_r = rad(phi_deg);
         const double start = phi_r * (1.00371f + phi_r * phi_r * (-0.0935382f - 0.011412f * phi_r * phi_r));
-        const Angle theta = solve_theta_plus_sin(float(2.0 * sin_d(phi_r)), float(start));
+        return solve_theta_plus_sin(float(2.0 * sin_d(phi_r)), float(start));
+    };
+    return project_each_point_by_parallel(ctx, parallel, [](const PiecePoint& p, const Angle& theta, float* out) {
         out[0] = float(0.5 * (theta.cosine + 1.0) * p.lambda_deg + 180.0);
         out[1] = float(90.0 - 81.37f * theta.radians);
     });
@@ -62,8 +70,7 @@ int project_nell_hammer(const ProjectionContext& ctx)
 int project_eckert(const ProjectionContext& ctx)
 {
     const int variant = variant_of(ctx);
-    return project_each_point(ctx, [variant](const PiecePoint& p, float* out) {
-        const double phi = p.phi_deg;
+    const auto parallel = [variant](double phi) {
         const double phi_r = rad(phi);
         double f, e;
         switch (variant) {
@@ -98,8 +105,11 @@ int project_eckert(const ProjectionContext& ctx)
             break;
         }
         }
-        out[0] = float(f * double(float(p.lambda_deg)) + 180.0);
-        out[1] = float(90.0 - e);
+        return Parallel{f, e};
+    };
+    return project_each_point_by_parallel(ctx, parallel, [](const PiecePoint& p, const Parallel& row, float* out) {
+        out[0] = float(row.width * double(float(p.lambda_deg)) + 180.0);
+        out[1] = float(90.0 - row.northing);
     });
 }
 
@@ -147,8 +157,8 @@ int project_mcbryde_thomas_1(const ProjectionContext& ctx) { return project_sine
 int project_wagner(const ProjectionContext& ctx)
 {
     const int variant = variant_of(ctx);
-    return project_each_point(ctx, [variant](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
+    const auto parallel = [variant](double phi_deg) {
+        const double phi_r = rad(phi_deg);
         double cos_psi, h;
         switch (variant) {
         case 1: {
@@ -165,7 +175,7 @@ int project_wagner(const ProjectionContext& ctx)
         }
         case 3:
             cos_psi = cos_d(0.6666667f * phi_r);
-            h = p.phi_deg;
+            h = phi_deg;
             break;
         case 4: {
             const Angle psi = half_theta(float(2.9604206f * sin_d(phi_r)));
@@ -180,8 +190,11 @@ int project_wagner(const ProjectionContext& ctx)
             break;
         }
         }
-        out[0] = float(cos_psi * double(float(p.lambda_deg)) + 180.0);
-        out[1] = float(90.0 - h);
+        return Parallel{cos_psi, h};
+    };
+    return project_each_point_by_parallel(ctx, parallel, [](const PiecePoint& p, const Parallel& row, float* out) {
+        out[0] = float(row.width * double(float(p.lambda_deg)) + 180.0);
+        out[1] = float(90.0 - row.northing);
     });
 }
 
@@ -195,53 +208,57 @@ int project_wagner_6(const ProjectionContext& ctx)
     });
 }
 
-// Putnins P1 to P6' (variant 0 to 8): an easting f and a northing d per variant.
+// Putnins P1 to P6' (variant 0 to 8): a width w (X = w lambda + 180) and a northing d per
+// variant; P2, P6 and P6' take lambda in single precision.
 int project_putnins(const ProjectionContext& ctx)
 {
     const int variant = variant_of(ctx);
-    return project_each_point(ctx, [variant](const PiecePoint& p, float* out) {
-        const double phi = p.phi_deg;
-        const double lambda = p.lambda_deg;
+    const bool single_lambda = variant == 1 || variant == 7 || variant == 8;
+    const auto parallel = [variant](double phi) {
         const double phi_r = rad(phi);
         const double e = 0.00037037037f * phi * phi;
         const double g = sqrt_d(e + 1.0);
         const float phi_single = float(phi_r);
-        const double lambda_single = float(lambda);
-        double f = 0.0, d = phi;
+        double w = 0.0, d = phi;
         switch (variant) {
         case 1: {
             const Angle theta = putnins_theta(phi_single);
-            f = lambda_single * (2.0 * theta.cosine - 1.0);
+            w = 2.0 * theta.cosine - 1.0;
             d = 103.95112f * theta.sine;
             break;
         }
-        case 2: f = lambda * (1.0 - 0.00012345679f * phi * phi); break;
-        case 3: f = lambda * (1.0 - 0.000061728395f * phi * phi); break;
+        case 2: w = 1.0 - 0.00012345679f * phi * phi; break;
+        case 3: w = 1.0 - 0.000061728395f * phi * phi; break;
         case 4: {
             const Angle psi = arcsine_of(0.8838835f * sin_d(phi_r));
             const Angle beta = angle_of(0.33333334f * psi.radians);
-            f = lambda * psi.cosine / beta.cosine;
+            w = psi.cosine / beta.cosine;
             d = 254.55844f * beta.sine;
             break;
         }
-        case 5: f = lambda * (2.0 - g); break;
-        case 6: f = lambda * (1.5 - 0.5 * g); break;
+        case 5: w = 2.0 - g; break;
+        case 6: w = 1.5 - 0.5 * g; break;
         case 7: {
             const double t = putnins_hyperbolic_theta(PUTNINS_P6, phi_single);
-            f = lambda_single * (2.0 - sqrt_d(t * t + 1.0));
+            w = 2.0 - sqrt_d(t * t + 1.0);
             d = 51.961525f * t;
             break;
         }
         case 8: {
             const double t = putnins_hyperbolic_theta(PUTNINS_P6_PRIME, phi_single);
-            f = 0.5 * lambda_single * (3.0 - sqrt_d(t * t + 1.0));
+            w = 0.5 * (3.0 - sqrt_d(t * t + 1.0));
             d = 51.961525f * t;
             break;
         }
-        default: f = lambda * (sqrt_d(4.0 - e) - 1.0); break;   // P1
+        default: w = sqrt_d(4.0 - e) - 1.0; break;   // P1
         }
-        out[0] = float(f + 180.0);
-        out[1] = float(90.0 - d);
+        return Parallel{w, d};
+    };
+    return project_each_point_by_parallel(ctx, parallel, [single_lambda](const PiecePoint& p, const Parallel& row,
+                                                                         float* out) {
+        const double lambda = single_lambda ? double(float(p.lambda_deg)) : p.lambda_deg;
+        out[0] = float(lambda * row.width + 180.0);
+        out[1] = float(90.0 - row.northing);
     });
 }
 
@@ -287,9 +304,12 @@ int project_erdi_krausz(const ProjectionContext& ctx)
     }
     const double top = ctx.band == 0 ? 108.41053f : 71.58947f;
     const float west = float(west_edge_deg(ctx));
-    return project_each_point(ctx, [top, west](const PiecePoint& p, float* out) {
-        const float phi = float(rad(p.phi_deg));
-        const Angle theta = mollweide_theta(phi, sin_d(phi));
+    const auto parallel = [](double phi_deg) {
+        const float phi = float(rad(phi_deg));
+        return mollweide_theta(phi, sin_d(phi));
+    };
+    return project_each_point_by_parallel(ctx, parallel, [top, west](const PiecePoint& p, const Angle& theta,
+                                                                     float* out) {
         out[0] = float(1.1143354f * theta.cosine * (p.x + west) + 180.0);
         out[1] = float(top - 108.41053f * theta.sine);
     });
@@ -302,9 +322,8 @@ int project_hatano(const ProjectionContext& ctx)
     const bool north = north_edge_deg(ctx) > 0;
     const float a = north ? 2.67595f : 2.43763f;
     const float c = north ? 122.32752f : 134.28697f;
-    return project_each_point(ctx, [a, c](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
-        const Angle half = half_theta(float(a * sin_d(phi_r)));
+    const auto parallel = [a](double phi_deg) { return half_theta(float(a * sin_d(rad(phi_deg)))); };
+    return project_each_point_by_parallel(ctx, parallel, [c](const PiecePoint& p, const Angle& half, float* out) {
         out[0] = float(half.cosine * p.lambda_deg + 180.0);
         out[1] = float(91.0 - c * half.sine);
     });
