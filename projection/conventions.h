@@ -59,6 +59,24 @@ int project_each_point_by_parallel(const ProjectionContext& ctx, Parallel parall
     return ctx.count;
 }
 
+// For maps whose work splits into a part of y and a part of x: calls row(y) once for each run of
+// points with the same y as the point before and column(x) once for each run with the same x
+// (a frame's edges, the cuts along cell edges), then point(row, column, out) for every point.
+template <typename Row, typename Column, typename PointFormula>
+int project_each_point_by_lines(const ProjectionContext& ctx, Row row_of, Column column_of, PointFormula point)
+{
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    decltype(row_of(0.0)) row{};
+    decltype(column_of(0.0)) column{};
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        if (i == 0 || in[1] != in[-1]) row = row_of(double(in[1]));
+        if (i == 0 || in[0] != in[-2]) column = column_of(double(in[0]));
+        point(row, column, out);
+    }
+    return ctx.count;
+}
+
 // Cylindrical maps: X from set_longitudes, Y = 90 - northing(phi in degrees).
 template <typename Northing>
 int project_northings(const ProjectionContext& ctx, Northing northing)

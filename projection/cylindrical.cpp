@@ -68,6 +68,12 @@ static const TransverseDistance TRANSVERSE_DISTANCES[] = {
     transverse_equidistant, transverse_mercator, transverse_equal_area, transverse_central,
 };
 
+struct TransverseRow {
+    double p;          // the latitude
+    double cos_p;
+    Angle latitude;    // p3: the latitude clamped below pi/2, in single precision
+};
+
 // Transverse cylindrical maps (variant 0..3); the meridian of the display sector turned by 13
 // is the map's horizontal axis. Points on the equator get X = 180, 0 or 360 by their side of
 // the globe; Y is clamped to [-1, 181]. Never drops a piece. With cos p3 > 0,
@@ -81,20 +87,19 @@ int project_transverse_cylindrical(const ProjectionContext& ctx)
     const int c = display_sector_plus(ctx, 13);
     const int north_deg = north_edge_deg(ctx);
     const double equator_x = (c < 6 || c > 17) ? 180.0 : north_deg > 0 ? 0.0 : 360.0;
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double p = rad(north_deg - double(in[1]));
-        const float q = float(rad(15.0 * c + in[0]));
+    const auto row = [north_deg](double y) {
+        const double p = rad(north_deg - y);
         const float p3 = p < -1.5707963f ? -1.5707963f : min_f(float(p), 1.5707963f);
         const Angle latitude = angle_of(p3);
-        const Angle longitude = angle_of(q);
         const double d = p - p3;
         const double cos_p = latitude.cosine - d * latitude.sine - 0.5 * d * d * latitude.cosine;
-        const double f = 57.295776f * arctangent_of(latitude.sine, latitude.cosine * longitude.cosine);
-        out[0] = float(abs_d(p) > 0.000001f ? 180.0 - f : equator_x);
-        const double y = 90.0 - distance(cos_p, latitude.cosine, longitude.sine, c);
+        return TransverseRow{p, cos_p, latitude};
+    };
+    const auto column = [c](double x) { return angle_of(float(rad(15.0 * c + x))); };
+    return project_each_point_by_lines(ctx, row, column, [=](const TransverseRow& r, const Angle& q, float* out) {
+        const double f = 57.295776f * arctangent_of(r.latitude.sine, r.latitude.cosine * q.cosine);
+        out[0] = float(abs_d(r.p) > 0.000001f ? 180.0 - f : equator_x);
+        const double y = 90.0 - distance(r.cos_p, r.latitude.cosine, q.sine, c);
         out[1] = y < -1.0 ? -1.0f : min_f(float(y), 181.0f);
-    }
-    return ctx.count;
+    });
 }

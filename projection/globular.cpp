@@ -40,16 +40,14 @@ static int project_stretched_hemisphere(const ProjectionContext& ctx, Scale scal
 {
     const int b = 30 * ctx.band;
     const int west = west_edge_deg(ctx);
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const Angle q = angle_of(rad(in[1] + double(b) - 90.0));
-        const Angle a = angle_of(rad(west + double(in[0])) * 0.5);
-        const double g = scale(q.cosine * a.cosine);
-        out[0] = float(2.0 * g * q.cosine * a.sine + 180.0);
-        out[1] = float(g * q.sine + 90.0);
-    }
-    return ctx.count;
+    return project_each_point_by_lines(
+        ctx, [b](double y) { return angle_of(rad(y + double(b) - 90.0)); },
+        [west](double x) { return angle_of(rad(west + x) * 0.5); },
+        [scale](const Angle& q, const Angle& a, float* out) {
+            const double g = scale(q.cosine * a.cosine);
+            out[0] = float(2.0 * g * q.cosine * a.sine + 180.0);
+            out[1] = float(g * q.sine + 90.0);
+        });
 }
 
 // Aitoff (variant 0) and Hammer (any other variant): the equatorial azimuthal equidistant or

@@ -13,12 +13,16 @@ int project_airy(const ProjectionContext& ctx)
     const int b = display_sector(ctx) - 12;   // -12..11
     const int w = AIRY_HALF_WIDTHS[ctx.band];
     if (b < -w || b >= w) return 0;
-    return project_each_point(ctx, [b](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
-        const double sin_phi = float(sin_d(phi_r));
-        const double cos_phi = float(cos_d(phi_r));
-        const double lambda_single = float(rad(15.0 * b + p.x));
-        const double cos_phi_lambda = float(cos_d(lambda_single) * cos_phi);
+    const int phi0 = north_edge_deg(ctx);
+    const auto row = [phi0](double y) {
+        const Angle phi = angle_of(rad(phi0 - y));
+        return Angle{phi.radians, double(float(phi.sine)), double(float(phi.cosine))};
+    };
+    const auto column = [b](double x) { return angle_of(float(rad(15.0 * b + x))); };
+    return project_each_point_by_lines(ctx, row, column, [](const Angle& phi, const Angle& lambda, float* out) {
+        const double sin_phi = phi.sine;
+        const double cos_phi = phi.cosine;
+        const double cos_phi_lambda = float(lambda.cosine * cos_phi);
         const double l = 0.5 * sin_phi + 0.8660254f * cos_phi_lambda;
         double big_l = 0.55762607f;
         if (l < 1.0) {
@@ -26,7 +30,7 @@ int project_airy(const ProjectionContext& ctx)
             big_l = -log_d(m) / (1.0 - l) + 0.057626076f / m;
         }
         big_l = float(big_l);
-        double x = big_l * cos_phi * sin_d(lambda_single);
+        double x = big_l * cos_phi * lambda.sine;
         double y = float(big_l * (0.8660254f * sin_phi - 0.5 * cos_phi_lambda));
         const double u = y * y + x * x;
         if (u > 1.0) {
@@ -39,19 +43,29 @@ int project_airy(const ProjectionContext& ctx)
     });
 }
 
+struct HalfLongitude {
+    double radians;
+    Angle alpha;   // half of it, in single precision
+};
+
 // Winkel Tripel: the mean of the Aitoff and equirectangular maps.
 int project_winkel_tripel(const ProjectionContext& ctx)
 {
-    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
-        const Angle phi = angle_of(rad(p.phi_deg));
-        const double lambda_r = rad(p.lambda_deg);
-        const Angle alpha = angle_of(float(0.5 * lambda_r));
-        const double e = float(phi.cosine);
-        const Angle z = arccosine_of(alpha.cosine * e);
-        const double q = abs_d(z.radians) < 0.000001f ? 1.0 : z.radians / z.sine;
-        out[0] = float(70.0 * (q * e * alpha.sine + 0.31830987f * lambda_r) + 180.0);
-        out[1] = float(90.0 - 30.0 * (phi.radians + q * phi.sine));
-    });
+    const int phi0 = north_edge_deg(ctx);
+    const int west = west_edge_deg(ctx);
+    const auto column = [west](double x) {
+        const double lambda_r = rad(west + x);
+        return HalfLongitude{lambda_r, angle_of(float(0.5 * lambda_r))};
+    };
+    return project_each_point_by_lines(
+        ctx, [phi0](double y) { return angle_of(rad(phi0 - y)); }, column,
+        [](const Angle& phi, const HalfLongitude& lambda, float* out) {
+            const double e = float(phi.cosine);
+            const Angle z = arccosine_of(lambda.alpha.cosine * e);
+            const double q = abs_d(z.radians) < 0.000001f ? 1.0 : z.radians / z.sine;
+            out[0] = float(70.0 * (q * e * lambda.alpha.sine + 0.31830987f * lambda.radians) + 180.0);
+            out[1] = float(90.0 - 30.0 * (phi.radians + q * phi.sine));
+        });
 }
 
 // Wagner VII: a Hammer-like map of a third of the longitude and a compressed latitude. With
