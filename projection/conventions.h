@@ -77,13 +77,18 @@ int project_each_point_by_lines(const ProjectionContext& ctx, Row row_of, Column
     return ctx.count;
 }
 
-// Cylindrical maps: X from set_longitudes, Y = 90 - northing(phi in degrees).
+// Cylindrical maps: X from set_longitudes, Y = 90 - northing(phi in degrees), worked out once
+// for each run of points with the same y.
 template <typename Northing>
 int project_northings(const ProjectionContext& ctx, Northing northing)
 {
     set_longitudes(ctx);
     const int phi0 = north_edge_deg(ctx);
-    for (int i = 0; i < ctx.count; ++i)
-        ctx.output[2 * i + 1] = float(90.0 - northing(phi0 - double(ctx.input[2 * i + 1])));
+    float y = 0.0f;
+    for (int i = 0; i < ctx.count; ++i) {
+        if (i == 0 || ctx.input[2 * i + 1] != ctx.input[2 * i - 1])
+            y = float(90.0 - northing(phi0 - double(ctx.input[2 * i + 1])));
+        ctx.output[2 * i + 1] = y;
+    }
     return ctx.count;
 }

@@ -13,11 +13,14 @@ struct Parallel {
 // cos phi = 2 c^2 - 1 and tan(phi/2) = sin(phi/2) / c.
 int project_stereographic_equivalent(const ProjectionContext& ctx)
 {
-    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
-        const Angle half = angle_of(0.5 * rad(p.phi_deg));
+    const auto parallel = [](double phi_deg) {
+        const Angle half = angle_of(0.5 * rad(phi_deg));
         const double c2 = half.cosine * half.cosine;
-        out[0] = float(c2 * (2.0 * c2 - 1.0) * p.lambda_deg + 180.0);
-        out[1] = float(90.0 - 90.0 * (half.sine / half.cosine));
+        return Parallel{c2 * (2.0 * c2 - 1.0), 90.0 * (half.sine / half.cosine)};
+    };
+    return project_each_point_by_parallel(ctx, parallel, [](const PiecePoint& p, const Parallel& row, float* out) {
+        out[0] = float(row.width * p.lambda_deg + 180.0);
+        out[1] = float(90.0 - row.northing);
     });
 }
 
@@ -59,10 +62,13 @@ int project_nell(const ProjectionContext& ctx)
 // Nell-Hammer: meridians as for Nell, northing phi - tan(phi/2), tan(phi/2) = sin phi / (1 + cos phi).
 int project_nell_hammer(const ProjectionContext& ctx)
 {
-    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
-        const Angle phi = angle_of(rad(p.phi_deg));
-        out[0] = float(0.5 * (phi.cosine + 1.0) * p.lambda_deg + 180.0);
-        out[1] = float(90.0 - 157.67445f * (phi.radians - phi.sine / (1.0 + phi.cosine)));
+    const auto parallel = [](double phi_deg) {
+        const Angle phi = angle_of(rad(phi_deg));
+        return Parallel{0.5 * (phi.cosine + 1.0), 157.67445f * (phi.radians - phi.sine / (1.0 + phi.cosine))};
+    };
+    return project_each_point_by_parallel(ctx, parallel, [](const PiecePoint& p, const Parallel& row, float* out) {
+        out[0] = float(row.width * p.lambda_deg + 180.0);
+        out[1] = float(90.0 - row.northing);
     });
 }
 
@@ -137,15 +143,25 @@ int project_craster_parabolic(const ProjectionContext& ctx)
     });
 }
 
+struct SineSeriesParallel {
+    double cos_phi;
+    double cos_beta;
+    double northing;
+};
+
 // X = cos(phi) lambda / cos(beta) + 180, Y = 90 - scale sin(beta), beta = ratio x phi:
 // Kavrayskiy V, Quartic Authalic and McBryde-Thomas I differ only in the two constants.
 static int project_sine_series(const ProjectionContext& ctx, float ratio, float scale)
 {
-    return project_each_point(ctx, [ratio, scale](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
-        const double beta = ratio * phi_r;
-        out[0] = float(cos_d(phi_r) * p.lambda_deg / cos_d(beta) + 180.0);
-        out[1] = float(90.0 - scale * sin_d(beta));
+    const auto parallel = [ratio, scale](double phi_deg) {
+        const double phi_r = rad(phi_deg);
+        const Angle beta = angle_of(ratio * phi_r);
+        return SineSeriesParallel{cos_d(phi_r), beta.cosine, scale * beta.sine};
+    };
+    return project_each_point_by_parallel(ctx, parallel, [](const PiecePoint& p, const SineSeriesParallel& row,
+                                                            float* out) {
+        out[0] = float(row.cos_phi * p.lambda_deg / row.cos_beta + 180.0);
+        out[1] = float(90.0 - row.northing);
     });
 }
 
