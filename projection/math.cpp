@@ -62,8 +62,8 @@ Angle arccosine_of(double z)
 double arctangent_of(double y, double x)
 {
     if (x > 0.0) return atan_d(y / x);
-    if (x < 0.0) return atan_d(y / x) + (y < 0.0 ? -PI : PI);
-    return atan2_d(y, x);
+    if (x < 0.0 && y != 0.0) return atan_d(y / x) + (y < 0.0 ? -PI : PI);
+    return atan2_d(y, x);   // on an axis the signs of the zeros decide
 }
 
 // The rounding d is below 1e-7, so the Taylor terms up to d^2 are exact to double rounding.

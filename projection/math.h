@@ -24,7 +24,7 @@ double acos_d(double z);                    // atan2(sqrt(1 - z^2), z)
 inline Angle angle_of(double radians) { return { radians, sin_d(radians), cos_d(radians) }; }
 Angle arcsine_of(double z);                 // asin_d(z), its sine z and cosine sqrt(1 - z^2)
 Angle arccosine_of(double z);               // acos_d(z), its sine sqrt(1 - z^2) and cosine z
-// atan2(y, x) for x != 0 as one arctangent of y / x, turned by pi when x < 0
+// atan2(y, x) as one arctangent of y / x, turned by pi when x < 0
 double arctangent_of(double y, double x);
 // The angle rounded to single precision, its sine and cosine carried over the rounding.
 Angle rounded_to_single(const Angle& angle);
