@@ -117,16 +117,18 @@ int project_star(const ProjectionContext& ctx)
     return project_each_point(ctx, [=](const PiecePoint& p, float* out) {
         const double g = 0.5 * (colatitude0 + p.y);   // half the colatitude
         const double theta = rad(15.0 * j + p.x);
-        Angle shown;
+        double sine, cosine;   // of the point's azimuth after the turn
         if (g >= 45.0) {
             const double z = sin_d(theta - arm) * (90.0 - g) / g;
             const double c = cosine_of_sine(z);
-            shown.sine = arm_turned.sine * c + arm_turned.cosine * z;
-            shown.cosine = arm_turned.cosine * c - arm_turned.sine * z;
+            sine = arm_turned.sine * c + arm_turned.cosine * z;
+            cosine = arm_turned.cosine * c - arm_turned.sine * z;
         } else {
-            shown = angle_of(theta + turn);
+            const Angle shown = angle_of(theta + turn);
+            sine = shown.sine;
+            cosine = shown.cosine;
         }
-        out[0] = float(g * shown.sine + 180.0);
-        out[1] = float(g * shown.cosine + 90.0);
+        out[0] = float(g * sine + 180.0);
+        out[1] = float(g * cosine + 90.0);
     });
 }
