@@ -4,6 +4,8 @@
 #pragma once
 #include <stdint.h>
 #include <stdio.h>
+#include <string.h>
+#include <math.h>
 #include "data/blobs.h"
 #include "geo/cells.h"
 #include "geo/outlines.h"
@@ -47,9 +49,9 @@ inline PassDigest digest_pass(int index, int rotation)
         const float x = projected_points[2 * i];
         const float y = projected_points[2 * i + 1];
         uint32_t word;
-        __builtin_memcpy(&word, &x, 4);
+        memcpy(&word, &x, 4);
         d.bits = fnv1a(d.bits, word);
-        __builtin_memcpy(&word, &y, 4);
+        memcpy(&word, &y, 4);
         d.bits = fnv1a(d.bits, word);
         const double sign = (i & 1) ? -1.0 : 1.0;
         d.sum_x += x;
@@ -80,8 +82,8 @@ inline double change_per_point(const PassDigest& d, const PassDigest& expected)
     const double squares[][2] = { { d.square_x - expected.square_x, expected.square_x },
                                   { d.square_y - expected.square_y, expected.square_y } };
     for (const auto& sq : squares) {
-        const double root = __builtin_sqrt(n * sq[1]);
-        const double e = magnitude(sq[0]) / (root + __builtin_sqrt(root * root + n * magnitude(sq[0])));
+        const double root = sqrt(n * sq[1]);
+        const double e = magnitude(sq[0]) / (root + sqrt(root * root + n * magnitude(sq[0])));
         largest = e > largest ? e : largest;
     }
     return largest;
