@@ -7,6 +7,7 @@ file(GLOB CORE_SOURCES CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/projection/*.cpp
     ${CMAKE_SOURCE_DIR}/flags/*.cpp
     ${CMAKE_SOURCE_DIR}/stats/*.cpp
+    ${CMAKE_SOURCE_DIR}/view/*.cpp
     ${CMAKE_SOURCE_DIR}/data/*.cpp
     ${CMAKE_SOURCE_DIR}/platform/*.cpp)
 # the back ends are chosen by each build
