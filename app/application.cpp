@@ -4,6 +4,7 @@
 #include "app/map_view.h"
 #include "app/startup_layout.h"
 #include "data/blobs.h"
+#include "flags/flags.h"
 #include "geo/cells.h"
 #include "geo/countries.h"
 #include "projection/names.h"
@@ -42,6 +43,7 @@ static void prepare_static_data()
     build_country_names();
     decode_outlines(OUTLINE_STREAM, OUTLINE_STREAM_SIZE);
     clip_to_cells();
+    build_flag_index();
     build_projection_names();
 }
 
@@ -107,10 +109,16 @@ void start_application(int show_command)
     create_surface(map_surface, main_window);
     fit_surface(map_surface, client.right, client.bottom);
     background_brush = CreateSolidBrush(BACKGROUND_COLOUR);
+    create_stats_window(NULL);
+    create_flag_window(NULL);
+    // the window's first WM_SIZE came before its surface: fit it again
+    create_surface(flag_surface, flag_window);
+    fit_surface(flag_surface, client.right, client.bottom);
 
     current_projection = 0;
     reset_view();
     set_rotation(0);   // the map's projection pass: after anything else that projects pieces
+    apply_colouring();   // the first paint shows the start-up colouring
     ShowWindow(main_window, show_command);
 }
 
@@ -118,6 +126,7 @@ void shut_down_application()
 {
     release_surface(map_surface);
     release_surface(picking_surface);
+    release_surface(flag_surface);
     DeleteObject(background_brush);
 }
 

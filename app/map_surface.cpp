@@ -25,8 +25,7 @@ void paint_map_surface()
 {
     Canvas& map = map_surface.canvas;
     FillRect(map.dc, &map_surface.fill, background_brush);
-    // land by country in a light tone until the statistics colour the map
-    draw_pieces(map, neutral_colour, outline_mode);
+    draw_pieces(map, map_country_colour, outline_mode);
     finish_surface(map_surface);
 }
 
