@@ -180,8 +180,9 @@ void select_country_in_list(int code)
     LVITEMA state = {};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageA(list, LVM_SETITEMSTATE, WPARAM(-1), LPARAM(&state));
+    // the mark is the row that Enter zooms to: none, or the row selected here
     if (code <= 0) {
-        SendMessageA(list, LVM_SETSELECTIONMARK, WPARAM(-1), 0);
+        SendMessageA(list, LVM_SETSELECTIONMARK, 0, -1);
         return;
     }
     LVFINDINFOA find = {};
@@ -191,5 +192,6 @@ void select_country_in_list(int code)
     if (row < 0) return;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageA(list, LVM_SETITEMSTATE, WPARAM(row), LPARAM(&state));
+    SendMessageA(list, LVM_SETSELECTIONMARK, 0, row);
     SendMessageA(list, LVM_ENSUREVISIBLE, WPARAM(row), FALSE);
 }

@@ -1,5 +1,6 @@
 // tests/win32/running_application.h: a fixture that starts the program without its message loop,
-// with the main window hidden but sized (the statistics and flag windows show themselves), and takes it down again after each test.
+// with the main window hidden but sized (the statistics and flag windows show themselves), and
+// takes it all down again after each test.
 #pragma once
 #include <gtest/gtest.h>
 #include "app/app.h"
