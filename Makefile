@@ -10,17 +10,21 @@ JOBS       ?= $(shell nproc)
 
 all: native win32 win64
 
+# The toolchain is given only when a build folder is first configured: the cache keeps it, and
+# CMake warns about a toolchain file given again.
+toolchain = $(if $(wildcard $(1)/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=$(2))
+
 # one dpkg query when nothing is missing
 deps:
 	@bash tools/install-deps.sh
 
 win32: deps
-	@cmake -S . -B $(WIN32) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B $(WIN32) $(call toolchain,$(WIN32),cmake/mingw-i686.cmake) -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WIN32) -j $(JOBS)
 
 # the Windows test program again as x86_64, for machines where only 64-bit Wine runs
 win64: deps
-	@cmake -S . -B $(WIN64) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B $(WIN64) $(call toolchain,$(WIN64),cmake/mingw-x86_64.cmake) -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WIN64) -j $(JOBS)
 
 native: deps

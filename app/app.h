@@ -2,9 +2,11 @@
 // Only app/ and tests include it; the core never names a Win32 type.
 #pragma once
 #include <windows.h>
-#include "app/map_drawing.h"
 #include "platform/win32_draw.h"
 #include "stats/colouring.h"
+#include "view/map_colours.h"
+#include "view/map_drawing.h"
+#include "view/map_view.h"
 #include <commctrl.h>
 
 // Start-up, message loop, shutdown (application.cpp).
@@ -19,10 +21,11 @@ extern HACCEL accelerators;
 extern HWND main_window;
 extern int screen_width, screen_height;   // read once at start-up; they size every surface
 extern int current_projection;            // catalogue index 0..127
+extern int current_rotation;              // 0..23 steps of 15 degrees; the scroll bar shows it
+extern ProjectedMap projected_map;        // the pass of the projection and rotation shown
+extern MapView map_view;                  // the part of the map the main window shows
 extern int selected_country;              // country code, 0 for none
 extern OutlineMode outline_mode;          // OUTLINE_CELL_FRAMES or OUTLINE_BOUNDARIES
-extern HBRUSH background_brush;           // dark teal under the map
-const Colour BACKGROUND_COLOUR = 0x02808000u;
 
 // The menu's command numbers, in the order of the menu script.
 enum Command {
@@ -94,6 +97,8 @@ void toggle_window(HWND window);
 
 // Projection, rotation and view navigation (navigation.cpp).
 void set_projection(int index, int rotation);
+// The whole map at zoom 1.
+void show_whole_map();
 void set_rotation(int step);
 void rotate_by(int delta);
 void zoom_about(float px, float py, float new_zoom);

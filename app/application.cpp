@@ -1,20 +1,16 @@
 // app/application.cpp: start-up, the one message loop and shutdown.
 // Every window of the thread goes through this loop; accelerators always act on the main window.
 #include "app/app.h"
-#include "app/map_view.h"
-#include "app/startup_layout.h"
-#include "data/blobs.h"
-#include "flags/flags.h"
-#include "geo/cells.h"
-#include "geo/countries.h"
-#include "projection/names.h"
-#include "projection/projection.h"
+#include "view/startup_layout.h"
+#include "view/world.h"
 
 int screen_width, screen_height;
 int current_projection;
+int current_rotation;
+ProjectedMap projected_map;
+MapView map_view = WHOLE_MAP_VIEW;
 int selected_country;
 OutlineMode outline_mode;
-HBRUSH background_brush;
 HACCEL accelerators;
 
 static const char MAIN_CLASS_NAME[] = "OrbilyWindow";
@@ -36,16 +32,6 @@ static ACCEL ACCELERATORS[] = {
     {FVIRTKEY, VK_F1, COMMAND_ABOUT},
 };
 static const int ACCELERATOR_COUNT = sizeof ACCELERATORS / sizeof ACCELERATORS[0];
-
-// The outlines cut into cells, with the country names, then the projection names.
-static void prepare_static_data()
-{
-    build_country_names();
-    decode_outlines(OUTLINE_STREAM, OUTLINE_STREAM_SIZE);
-    clip_to_cells();
-    build_flag_index();
-    build_projection_names();
-}
 
 // CS_OWNDC keeps one DC per window; CS_DBLCLKS gives the double-click zoom.
 static void register_main_class(HINSTANCE module)
@@ -87,7 +73,7 @@ static int run_message_loop()
 void start_application(int show_command)
 {
     HINSTANCE module = GetModuleHandleA(NULL);
-    prepare_static_data();
+    prepare_world();
     HMENU menu_bar = build_menu_bar();
     accelerators = CreateAcceleratorTableA(ACCELERATORS, ACCELERATOR_COUNT);
     register_main_class(module);
@@ -108,7 +94,6 @@ void start_application(int show_command)
     SetScrollRange(main_window, SB_HORZ, 0, ROTATION_STEPS - 1, TRUE);
     create_surface(map_surface, main_window);
     fit_surface(map_surface, client.right, client.bottom);
-    background_brush = CreateSolidBrush(BACKGROUND_COLOUR);
     create_stats_window(NULL);
     create_flag_window(NULL);
     // the window's first WM_SIZE came before its surface: fit it again
@@ -116,7 +101,7 @@ void start_application(int show_command)
     fit_surface(flag_surface, client.right, client.bottom);
 
     current_projection = 0;
-    reset_view();
+    map_view = WHOLE_MAP_VIEW;
     set_rotation(0);   // the map's projection pass: after anything else that projects pieces
     apply_colouring();   // the first paint shows the start-up colouring
     ShowWindow(main_window, show_command);
@@ -127,7 +112,6 @@ void shut_down_application()
     release_surface(map_surface);
     release_surface(picking_surface);
     release_surface(flag_surface);
-    DeleteObject(background_brush);
 }
 
 int run_application(int show_command)

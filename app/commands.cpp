@@ -1,7 +1,6 @@
 // app/commands.cpp: the menu commands, the selection and the About box. Every key, button and
 // menu item that acts on the map comes through run_command or one of these.
 #include "app/app.h"
-#include "app/map_view.h"
 #include "geo/countries.h"
 #include "projection/projection.h"
 
@@ -23,12 +22,6 @@ static void restore_original_size()
                  SWP_NOZORDER | SWP_NOMOVE);
 }
 
-static void show_all()
-{
-    reset_view();
-    refresh_map();
-}
-
 // The exports are not part of the program yet: their commands do nothing.
 void run_command(int number)
 {
@@ -40,7 +33,7 @@ void run_command(int number)
     case COMMAND_ABOUT: show_about_box(); return;
     case COMMAND_EXIT: PostQuitMessage(0); return;
     case COMMAND_ORIGINAL_SIZE: restore_original_size(); return;
-    case COMMAND_SHOW_ALL: show_all(); return;
+    case COMMAND_SHOW_ALL: show_whole_map(); return;
     case COMMAND_SELECT_NONE:
         select_country(0);
         select_country_in_list(0);

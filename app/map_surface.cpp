@@ -1,15 +1,14 @@
 // app/map_surface.cpp: the map and picking surfaces. The picking surface is redrawn at once on
 // every change; the visible map only at the next paint.
 #include "app/app.h"
+#include "view/map_paint.h"
 
 ViewSurface map_surface, picking_surface;
 
 void refresh_map()
 {
-    map_points_to_surface(map_surface.fill.right, map_surface.fill.bottom);
-    Canvas& picking = picking_surface.canvas;
-    FillRect(picking.dc, &picking_surface.fill, HBRUSH(GetStockObject(BLACK_BRUSH)));
-    draw_pieces(picking, picking_colour, OUTLINE_PLAIN);
+    paint_picking_map(picking_surface.canvas, picking_surface.fill.right, picking_surface.fill.bottom, projected_map,
+                      map_view);
     invalidate_map();
 }
 
@@ -23,9 +22,8 @@ void invalidate_map()
 
 void paint_map_surface()
 {
-    Canvas& map = map_surface.canvas;
-    FillRect(map.dc, &map_surface.fill, background_brush);
-    draw_pieces(map, map_country_colour, outline_mode);
+    paint_map(map_surface.canvas, map_surface.fill.right, map_surface.fill.bottom, projected_map, map_view,
+              map_country_colour, outline_mode);
     finish_surface(map_surface);
 }
 

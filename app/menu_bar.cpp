@@ -1,7 +1,7 @@
 // app/menu_bar.cpp: the menu bar, built in code from the embedded menu script and the projection
 // catalogue. Items are never checked, greyed or changed afterwards.
 #include "app/app.h"
-#include "app/menu_script.h"
+#include "view/menu_script.h"
 #include "data/blobs.h"
 #include "projection/menu.h"
 #include "projection/names.h"

@@ -1,12 +1,11 @@
 // app/navigation.cpp: projection, rotation and view changes, each followed by the redraw it
-// needs. The rotation step lives in the scroll bar, so it is set there before the pass reads it.
+// needs. The rotation is plain state; the scroll bar only shows it.
 #include "app/app.h"
-#include "app/map_view.h"
-#include "projection/projection.h"
+#include "geo/outlines.h"
 
 void set_projection(int index, int rotation)
 {
-    reset_view();
+    map_view = WHOLE_MAP_VIEW;
     current_projection = index;
     set_rotation(rotation);
     set_projection_caption(index);
@@ -14,19 +13,26 @@ void set_projection(int index, int rotation)
 
 void set_rotation(int step)
 {
+    current_rotation = step;
     SetScrollPos(main_window, SB_HORZ, step, TRUE);
-    project_all(current_projection, step);
+    projected_map = project_all(current_projection, step);
     refresh_map();
 }
 
 void rotate_by(int delta)
 {
-    set_rotation((GetScrollPos(main_window, SB_HORZ) + delta + ROTATION_STEPS) % ROTATION_STEPS);
+    set_rotation((current_rotation + delta + ROTATION_STEPS) % ROTATION_STEPS);
+}
+
+void show_whole_map()
+{
+    map_view = WHOLE_MAP_VIEW;
+    refresh_map();
 }
 
 void zoom_about(float px, float py, float new_zoom)
 {
-    zoom_view_about(px, py, new_zoom);
+    zoom_view_about(map_view, px, py, new_zoom);
     refresh_map();
 }
 
@@ -34,12 +40,12 @@ void wheel_zoom(int client_x, int client_y, bool zoom_out)
 {
     const int width = map_surface.client.right, height = map_surface.client.bottom;
     if (width <= 0 || height <= 0) return;   // no client, no point to zoom about
-    if (wheel_zoom_view(client_x, client_y, width, height, zoom_out)) refresh_map();
+    if (wheel_zoom_view(map_view, client_x, client_y, width, height, zoom_out)) refresh_map();
 }
 
 bool zoom_to_country(int code)
 {
-    if (!fit_view_to_country(code)) return false;
+    if (!fit_view_to_country(map_view, projected_map, polygons, code)) return false;
     refresh_map();
     return true;
 }
@@ -49,7 +55,7 @@ bool zoom_to_country(int code)
 void double_click_country(int code)
 {
     if (code == 0) {
-        run_command(COMMAND_SHOW_ALL);
+        show_whole_map();
         return;
     }
     if (zoom_to_country(code)) return;

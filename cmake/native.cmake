@@ -6,34 +6,24 @@ find_package(benchmark REQUIRED)
 find_package(Threads REQUIRED)
 enable_testing()
 
-add_library(orbily_core STATIC ${CORE_SOURCES})
+add_library(orbily_core STATIC ${CORE_SOURCES} ${NATIVE_FILE_SOURCES})
 target_include_directories(orbily_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(orbily_core PRIVATE ${CORE_FLAGS})
 target_compile_definitions(orbily_core PUBLIC ORBILY_NATIVE=1)
 target_link_libraries(orbily_core PUBLIC m)
 
-# A folder that has no source file yet makes an empty library or no program, never a broken
-# configuration.
-# The native platform: Cairo drawing and the hosted file writers (platform/native_*.cpp).
-file(GLOB CAIRO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/cairo_*.cpp
-                                          ${CMAKE_SOURCE_DIR}/platform/native_*.cpp)
-if(CAIRO_SOURCES)
-    add_library(orbily_cairo STATIC ${CAIRO_SOURCES})
-    target_link_libraries(orbily_cairo PUBLIC orbily_core PkgConfig::CAIRO)
-else()
-    add_library(orbily_cairo INTERFACE)
-    target_link_libraries(orbily_cairo INTERFACE orbily_core PkgConfig::CAIRO)
-endif()
+# The native platform: Cairo drawing (platform/cairo_*.cpp).
+file(GLOB CAIRO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/cairo_*.cpp)
+add_library(orbily_cairo STATIC ${CAIRO_SOURCES})
+target_link_libraries(orbily_cairo PUBLIC orbily_core PkgConfig::CAIRO)
 
 file(GLOB RENDER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/render/*.cpp)
-if(RENDER_SOURCES)
-    add_executable(orbily-render ${RENDER_SOURCES})
-    target_link_libraries(orbily-render PRIVATE orbily_cairo)
-    set_target_properties(orbily-render PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORBILY_BIN_DIR})
-endif()
+add_executable(orbily-render ${RENDER_SOURCES})
+target_link_libraries(orbily-render PRIVATE orbily_cairo)
+set_target_properties(orbily-render PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORBILY_BIN_DIR})
 
 file(GLOB TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*.cpp)
-add_executable(orbily_tests ${TEST_SOURCES})
+add_executable(orbily_tests ${TEST_SOURCES} ${CMAKE_SOURCE_DIR}/tools/outline_check/outline_rules.cpp)
 target_link_libraries(orbily_tests PRIVATE orbily_cairo GTest::gtest GTest::gtest_main Threads::Threads)
 target_compile_definitions(orbily_tests PRIVATE
     ORBILY_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
@@ -42,20 +32,23 @@ include(GoogleTest)
 gtest_discover_tests(orbily_tests DISCOVERY_TIMEOUT 60)
 
 file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*.cpp)
-if(BENCH_SOURCES)
-    add_executable(orbily_bench ${BENCH_SOURCES})
-    target_link_libraries(orbily_bench PRIVATE orbily_cairo benchmark::benchmark
-                          benchmark::benchmark_main)
-endif()
+add_executable(orbily_bench ${BENCH_SOURCES})
+target_link_libraries(orbily_bench PRIVATE orbily_cairo benchmark::benchmark benchmark::benchmark_main)
 
-# The generator stages in tools/ test themselves with Python's unittest.
-add_test(NAME ToolsStats.GeneratorStages
-         COMMAND python3 -B -m unittest discover -s ${CMAKE_SOURCE_DIR}/tools/stats -p "*_test.py")
+# The generators' stages test themselves with Python's unittest: every tools/<folder>/test_*.py,
+# one ctest per folder.
+file(GLOB PYTHON_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/test_*.py)
+set(PYTHON_TEST_FOLDERS)
+foreach(test_file ${PYTHON_TESTS})
+    get_filename_component(folder ${test_file} DIRECTORY)
+    list(APPEND PYTHON_TEST_FOLDERS ${folder})
+endforeach()
+list(REMOVE_DUPLICATES PYTHON_TEST_FOLDERS)
+foreach(folder ${PYTHON_TEST_FOLDERS})
+    get_filename_component(name ${folder} NAME)
+    add_test(NAME Tools.${name} COMMAND python3 -B -m unittest discover -s ${folder} -p "test_*.py")
+endforeach()
 
 # Tests of the Windows build: they run what build/win32 produced (see tests/windows.cmake).
 include(${CMAKE_SOURCE_DIR}/tests/windows.cmake)
 
-# The outline generator's stages (tools/outlines), Python standard library only.
-add_test(NAME outline_generator_stages
-         COMMAND python3 -B -m unittest test_stages
-         WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}/tools/outlines)

@@ -49,6 +49,16 @@ bool create_pdf_canvas(Canvas& canvas, const char* path, double width, double he
     return start_canvas(canvas, cairo_pdf_surface_create(path, width, height));
 }
 
+bool create_svg_stream_canvas(Canvas& canvas, cairo_write_func_t write, void* closure, double width, double height)
+{
+    return start_canvas(canvas, cairo_svg_surface_create_for_stream(write, closure, width, height));
+}
+
+bool create_pdf_stream_canvas(Canvas& canvas, cairo_write_func_t write, void* closure, double width, double height)
+{
+    return start_canvas(canvas, cairo_pdf_surface_create_for_stream(write, closure, width, height));
+}
+
 bool close_canvas(Canvas& canvas)
 {
     if (!canvas.surface) return false;
@@ -66,6 +76,13 @@ bool write_canvas_png(Canvas& canvas, const char* path)
     if (!canvas.image.pixels) return false;
     cairo_surface_mark_dirty(canvas.surface);
     return cairo_surface_write_to_png(canvas.surface, path) == CAIRO_STATUS_SUCCESS;
+}
+
+bool write_canvas_png_stream(Canvas& canvas, cairo_write_func_t write, void* closure)
+{
+    if (!canvas.image.pixels) return false;
+    cairo_surface_mark_dirty(canvas.surface);
+    return cairo_surface_write_to_png_stream(canvas.surface, write, closure) == CAIRO_STATUS_SUCCESS;
 }
 
 PixelBuffer canvas_pixels(Canvas& canvas)

@@ -33,6 +33,11 @@ bool close_canvas(Canvas& canvas);
 // Writes an image canvas as a PNG file; false on a vector canvas or a failed write.
 bool write_canvas_png(Canvas& canvas, const char* path);
 
+// The same three, handing the bytes to write(closure, bytes, length) instead of a file.
+bool create_svg_stream_canvas(Canvas& canvas, cairo_write_func_t write, void* closure, double width, double height);
+bool create_pdf_stream_canvas(Canvas& canvas, cairo_write_func_t write, void* closure, double width, double height);
+bool write_canvas_png_stream(Canvas& canvas, cairo_write_func_t write, void* closure);
+
 // Direct access to the pixels of an image canvas (pixels null on a vector canvas). Drawing through
 // draw.h and writing these pixels may be mixed freely.
 PixelBuffer canvas_pixels(Canvas& canvas);

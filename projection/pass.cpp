@@ -10,7 +10,7 @@ int projected_point_count;
 
 // Walks the cell list once: a separator moves to the next cell, a piece goes to the formula,
 // whose result (0 or the piece's count) is listed with the polygon number.
-void project_pieces(const ProjectionEntry& entry, int rotation)
+ProjectedMap project_pieces(const ProjectionEntry& entry, int rotation)
 {
     CORE_ASSERT(rotation >= 0 && rotation < ROTATION_STEPS);
     ProjectionContext ctx = { &entry, 0, 0, &cell_points[0].x, projected_points, 0, rotation };
@@ -36,10 +36,11 @@ void project_pieces(const ProjectionEntry& entry, int rotation)
         i += 2;
     }
     projected_point_count = written;
+    return ProjectedMap{projected_list, projected_list_length, projected_points, projected_point_count};
 }
 
-void project_all(int index, int rotation)
+ProjectedMap project_all(int index, int rotation)
 {
     CORE_ASSERT(index >= 0 && index < PROJECTION_COUNT);
-    project_pieces(PROJECTION_CATALOGUE[index], rotation);
+    return project_pieces(PROJECTION_CATALOGUE[index], rotation);
 }

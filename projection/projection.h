@@ -45,7 +45,15 @@ extern int projected_list_length;
 extern float projected_points[2 * PROJECTED_POINT_CAPACITY];   // x, y pairs in map units
 extern int projected_point_count;
 
+// What a pass produced, as the map reads it: the projected list and points above.
+struct ProjectedMap {
+    const int32_t* list;   // pairs (polygon number, projected count)
+    int list_length;
+    const float* points;   // x, y pairs in map units, piece after piece
+    int point_count;
+};
+
 // Runs catalogue entry `index` over every piece of the cell list with the given rotation.
-void project_all(int index, int rotation);
+ProjectedMap project_all(int index, int rotation);
 // The same pass with any entry (a formula and its variant), for the tests and benchmarks.
-void project_pieces(const ProjectionEntry& entry, int rotation);
+ProjectedMap project_pieces(const ProjectionEntry& entry, int rotation);

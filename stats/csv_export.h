@@ -10,6 +10,6 @@ const int CSV_LINE_CAPACITY = 4000;    // the header, the longest line, takes 2,
 // ";" between fields and CR LF at the end. Fields are written as they are, without quoting.
 int format_csv_line(int line, char* out);
 
-// Writes all lines to a new file beside path and, once every line is written and the file
-// closed, puts it in place of path. Returns 1 on success; 0 on failure, leaving path as it was.
-int export_statistics_csv(const char* path);
+// Writes all lines through platform/atomic_file.h: whole, or not at all with path left as it
+// was. False on failure, with the system's error code in error.
+bool export_statistics_csv(const char* path, int& error);

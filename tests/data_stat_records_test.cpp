@@ -127,6 +127,24 @@ TEST_F(EmbeddedStatistics, SpotChecksOfAFewCountries)
     }
 }
 
+// 2. Sweep: every country's "ISO/2" is its two-letter code in the one country table, which
+// orbily-render reads back to name countries on its command line.
+TEST_F(EmbeddedStatistics, IsoCodesFollowTheCountryTable)
+{
+    std::ifstream table(ORBILY_SOURCE_DIR "/tools/country_table/countries.tsv");
+    int checked = 0;
+    for (std::string line; std::getline(table, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        int code = 0;
+        std::string alpha2;
+        std::istringstream(line) >> code >> alpha2;
+        if (code > COUNTRY_COUNT) break;
+        EXPECT_EQ(code_text(stats_of(code), FIRST_CODE_COLUMN), alpha2) << code;
+        ++checked;
+    }
+    EXPECT_EQ(checked, COUNTRY_COUNT);
+}
+
 // 2. Sweep: every field of every country is what the generator meant.
 TEST_F(EmbeddedStatistics, EveryFieldIsTheIntendedFigureWithinItsRounding)
 {

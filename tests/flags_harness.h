@@ -10,6 +10,17 @@
 typedef std::vector<unsigned char> Bytes;
 
 const Colour BACKGROUND = 0x00808000;   // teal: no flag colour
+const unsigned char SQUARE_ASPECT = 26;   // 0.99639, near enough square
+
+// A description: the aspect byte, the commands, End. Built in place: growing a one-byte vector
+// by insert makes GCC warn about a read it cannot rule out.
+inline Bytes described(const Bytes& commands, unsigned char aspect = SQUARE_ASPECT)
+{
+    Bytes d(commands.size() + 2, 0x00);
+    d[0] = aspect;
+    for (size_t i = 0; i < commands.size(); ++i) d[i + 1] = commands[i];
+    return d;
+}
 
 // The palette colour i as read_pixel reports it.
 inline Colour palette(int i) { return colour_brush(i) & 0x00FFFFFFu; }

@@ -5,16 +5,6 @@
 // On a 240 x 240 picture flag point (x, y) is pixel (x + 120, 120 - y).
 namespace {
 const int SQUARE = 240;
-const unsigned char ASPECT_1 = 26;   // 0.99639, near enough square
-
-// A description: the aspect byte, the commands, End.
-Bytes described(const Bytes& commands, unsigned char aspect = ASPECT_1)
-{
-    Bytes d = {aspect};
-    d.insert(d.end(), commands.begin(), commands.end());
-    d.push_back(0x00);
-    return d;
-}
 
 // Drawing and measuring both consume the whole description.
 void expect_consumed_whole(const Bytes& description)
@@ -71,7 +61,7 @@ TEST(RunFlag, EveryCommandConsumesTheSameBytesWithAndWithoutCanvas)
 
 TEST(RunFlag, StopsAfterEndLeavingTheRestUnread)
 {
-    const Bytes description = {ASPECT_1, 0x8E, 0x00, 0x81};
+    const Bytes description = {SQUARE_ASPECT, 0x8E, 0x00, 0x81};
     EXPECT_EQ(measured_size(description), 3);
     FlagPicture picture(SQUARE, SQUARE);
     EXPECT_EQ(picture.draw(description).consumed, 3);
@@ -80,7 +70,7 @@ TEST(RunFlag, StopsAfterEndLeavingTheRestUnread)
 TEST(RunFlag, InvalidCommandEndsTheDescriptionThere)
 {
     FlagPicture picture(SQUARE, SQUARE);
-    EXPECT_EQ(picture.draw({ASPECT_1, 0x05, 0x81, 0x00}).consumed, 2);
+    EXPECT_EQ(picture.draw({SQUARE_ASPECT, 0x05, 0x81, 0x00}).consumed, 2);
     EXPECT_EQ(picture.at(120, 120), BACKGROUND);
 }
 

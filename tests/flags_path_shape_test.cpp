@@ -6,14 +6,6 @@
 namespace {
 const Colour WHITE = 0x00FFFFFF;
 
-Bytes described(const Bytes& commands)
-{
-    Bytes d = {26};
-    d.insert(d.end(), commands.begin(), commands.end());
-    d.push_back(0x00);
-    return d;
-}
-
 // Pixels of colour whose mirror image about column axis (c -> 2·axis - c) differs.
 int asymmetric_pixels(FlagPicture& picture, Colour colour, int axis)
 {

@@ -5,15 +5,6 @@
 // On a 240 x 240 picture flag point (x, y) is pixel (x + 120, 120 - y).
 namespace {
 const int SQUARE = 240;
-const unsigned char SQUARE_ASPECT = 26;   // 0.99639
-
-Bytes described(const Bytes& commands, unsigned char aspect = SQUARE_ASPECT)
-{
-    Bytes d = {aspect};
-    d.insert(d.end(), commands.begin(), commands.end());
-    d.push_back(0x00);
-    return d;
-}
 
 // A white 11 x 11 square centred on (x, y), as a Rectangle command.
 Bytes square_at(int x, int y)

@@ -10,7 +10,7 @@
 #include "data/blobs.h"
 #include "geo/cells.h"
 #include "geo/outlines.h"
-#include "tests/outline_rules.h"
+#include "tools/outline_check/outline_rules.h"
 
 namespace {
 

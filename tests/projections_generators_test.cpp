@@ -35,11 +35,3 @@ TEST(MakeProjectionGolden, GeneratedGoldenMatchesItsSource)
     EXPECT_EQ(generated,
               read_file(std::string(ORBILY_SOURCE_DIR) + "/tests/golden/projection_catalogue.inc"));
 }
-
-TEST(MakeProjectionNames, StagesPassTheirTests)
-{
-    const std::string command = std::string("cd ") + ORBILY_SOURCE_DIR +
-                                "/tools/projections && PYTHONDONTWRITEBYTECODE=1 python3 -m unittest -q"
-                                " test_projections 2>/dev/null";
-    EXPECT_EQ(std::system(command.c_str()), 0);
-}

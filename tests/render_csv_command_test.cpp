@@ -1,10 +1,8 @@
 // tests/render_csv_command_test.cpp
 #include <gtest/gtest.h>
-#include <dirent.h>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 #include "geo/countries.h"
 #include "stats/country_stats.h"
@@ -38,31 +36,4 @@ TEST(RunCsv, FailureIsOneLineAndStatusTwo)
         ASSERT_FALSE(run.errors.empty()) << argument;
         EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1) << argument;
     }
-}
-
-// Names in /tmp that begin with prefix.
-static int count_in_tmp(const std::string& prefix)
-{
-    int count = 0;
-    DIR* dir = opendir("/tmp");
-    while (dirent* entry = dir ? readdir(dir) : nullptr) {
-        count += std::string(entry->d_name).compare(0, prefix.size(), prefix) == 0;
-    }
-    if (dir) closedir(dir);
-    return count;
-}
-
-TEST(RunCsv, TargetThatCannotBeReplacedIsLeftAlone)
-{
-    const std::string name = "orbily_render_csv_folder_" + std::to_string(getpid());
-    const std::string path = "/tmp/" + name;
-    ASSERT_EQ(mkdir(path.c_str(), 0755), 0);
-    std::ofstream(path + "/inside", std::ios::binary) << "kept";
-    const RenderRun run = run_render("csv " + path);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.errors, "orbily-render: cannot write " + path + "\n");
-    EXPECT_EQ(read_file(path + "/inside"), "kept");
-    EXPECT_EQ(count_in_tmp(name), 1);   // the folder, and no temporary file beside it
-    std::remove((path + "/inside").c_str());
-    EXPECT_EQ(rmdir(path.c_str()), 0);
 }

@@ -62,3 +62,44 @@ TEST(RenderMain, FailureLeavesNoFileBehind)
     std::remove(path.c_str());
     rmdir(directory.c_str());
 }
+
+// Each row: the arguments ({dir} is a scratch folder), the exit status, and a text that standard
+// output (o) or standard error (e) must hold.
+TEST(RenderMain, HelpOutputOptionsAndReasons)
+{
+    struct Case {
+        const char* arguments;
+        int status;
+        char stream;
+        const char* holds;
+    };
+    const Case cases[] = {
+        {"--help", 0, 'o', "\n  map OUT.png|OUT.svg|OUT.pdf [--projection N]"},
+        {"help", 0, 'o', "R steps of 15 degrees, 0..23"},
+        {"help", 0, 'o', "\n  flag CODE|ISO2 (OUT.png"},
+        {"-o {dir}/x map {dir}/m.png", 2, 'e', "-o has nothing to write: map writes the file it names"},
+        {"-o {dir}/x csv {dir}/s.csv", 2, 'e', "csv writes the file it names"},
+        {"-o {dir}/x flag FR {dir}/f.png", 2, 'e', "flag writes the file it names"},
+        {"map {dir}/missing/m.png", 2, 'e', "cannot write {dir}/missing/m.png: No such file or directory"},
+        {"flag FR {dir}/missing/f.svg", 2, 'e', "f.svg: No such file or directory"},
+        {"-o {dir}/missing/list.txt list", 2, 'e', "list.txt: No such file or directory"},
+        {"csv {dir}", 2, 'e', "cannot write {dir}: Is a directory"},
+        {"map {dir}/m.png --width 16001", 2, 'e', "--width must be 1..16000, not \"16001\""},
+        {"flag FR {dir}/f.png --width 16001", 2, 'e', "--width must be 1..16000, not \"16001\""},
+        {"flag FR {dir}/f.png --height 0", 2, 'e', "--height must be 1..16000, not \"0\""},
+        {"-o - flag FR --aspect", 0, 'o', "1.496961\n"},
+        {"-o /dev/stdout flag FR --aspect", 0, 'o', "1.496961\n"},
+        {"csv /dev/stdout", 0, 'o', "Country Name;"},
+    };
+    const std::string directory = scratch_directory();
+    for (const Case& c : cases) {
+        std::string arguments = c.arguments, holds = c.holds;
+        for (std::string* text : {&arguments, &holds})
+            for (size_t at; (at = text->find("{dir}")) != std::string::npos;) text->replace(at, 5, directory);
+        const RenderRun run = run_render(arguments);
+        EXPECT_EQ(run.status, c.status) << arguments << ": " << run.errors;
+        EXPECT_NE((c.stream == 'o' ? run.output : run.errors).find(holds), std::string::npos) << arguments;
+    }
+    // nothing refused or failed left a file behind
+    EXPECT_EQ(rmdir(directory.c_str()), 0);
+}

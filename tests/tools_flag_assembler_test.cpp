@@ -35,11 +35,6 @@ std::string scratch(const char* name)
 }
 }   // namespace
 
-TEST(FlagAssembler, UnitTestsOfItsStagesPass)
-{
-    EXPECT_EQ(run("cd " + SOURCE_DIR + " && python3 -m unittest discover -q -s tools/flags -p 'test_*.py' 2>&1"), 0);
-}
-
 TEST(FlagAssembler, EmbeddedBlobIsTheAssembledSource)
 {
     const std::string out = scratch("source.bin");

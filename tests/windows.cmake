@@ -14,8 +14,9 @@ set_tests_properties(OrbilyExe.ImportCheckRejectsRuntimeProgram PROPERTIES
 
 # Windows programs run under Wine in one prefix inside build/, made once by the WinePrefix
 # fixture; the wine lock keeps two of them from sharing the prefix at once. A script exits with
-# 77, which ctest shows as skipped with its one-line reason, where this machine cannot run them
-# or they are not built. `ctest -LE wine` leaves these slow tests out.
+# 77, which ctest shows as skipped with its one-line reason, only where they are not built or
+# Wine is not installed; where Wine is installed but cannot run them it fails and says why.
+# `ctest -LE wine` leaves these slow tests out.
 set(WINE_SCRIPTS ${CMAKE_SOURCE_DIR}/tests/scripts)
 add_test(NAME WinePrefix COMMAND bash ${CMAKE_SOURCE_DIR}/tools/wine/make_prefix.sh)
 set_tests_properties(WinePrefix PROPERTIES FIXTURES_SETUP Wine RESOURCE_LOCK wine

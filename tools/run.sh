@@ -11,19 +11,23 @@ SCREENSHOT=$ORBILY_ROOT/build/orbily.png
 WINDOW_TIMEOUT=600   # 32-bit Wine under an emulator takes minutes to start a process
 SHOW_SECONDS=5
 
+# The start-up view as orbily-render draws it, into $SCREENSHOT; says so, or why not.
 render_instead()
 {
-    if [ -x "$RENDER" ] && "$RENDER" 2>&1 | grep -qw map; then
-        "$RENDER" map "$SCREENSHOT" && echo "rendered the start-up view with orbily-render: $SCREENSHOT"
-        return
+    if [ ! -x "$RENDER" ]; then
+        echo "orbily-render is not built either (make builds it), so there is nothing to show" >&2
+        return 1
     fi
-    echo "orbily-render has no map command yet, so there is nothing to show" >&2
-    return 1
+    if ! "$RENDER" map "$SCREENSHOT"; then
+        echo "orbily-render could not draw the start-up view either" >&2
+        return 1
+    fi
+    echo "rendered the start-up view with orbily-render instead: $SCREENSHOT"
 }
 
 [ -f "$PROGRAM" ] || { echo "missing $PROGRAM: make builds it" >&2; exit 1; }
 if ! can_run_32bit_windows_programs; then
-    echo "Orbily.exe cannot run here: $NO_32BIT_REASON."
+    echo "Orbily.exe cannot run here: $(no_32bit_reason)."
     render_instead
     exit
 fi

@@ -18,7 +18,7 @@ MOST_DIFFERENT=0.01      # of the client's pixels, for pictures that must agree
 
 [ -f "$program" ] || { echo "SKIPPED: $program is not built (make test builds it)"; exit $SKIP; }
 [ -x "$render" ] || { echo "SKIPPED: $render is not built"; exit $SKIP; }
-can_run_32bit_windows_programs || { echo "SKIPPED: $NO_32BIT_REASON"; exit $SKIP; }
+can_run_32bit_windows_programs || cannot_run "$program" "$(no_32bit_reason)"
 wine_prefix_ready || { echo "no Wine prefix: the WinePrefix test makes it"; exit 1; }
 mkdir -p "$work"
 trap stop_wine_and_display EXIT

@@ -11,7 +11,7 @@ WINDOW_TIMEOUT=600   # 32-bit Wine under an emulator takes minutes to start a pr
 EXIT_TIMEOUT=60
 
 [ -f "$program" ] || { echo "SKIPPED: $program is not built (make test builds it)"; exit $SKIP; }
-can_run_32bit_windows_programs || { echo "SKIPPED: $NO_32BIT_REASON"; exit $SKIP; }
+can_run_32bit_windows_programs || cannot_run "$program" "$(no_32bit_reason)"
 wine_prefix_ready || { echo "no Wine prefix: the WinePrefix test makes it"; exit 1; }
 trap stop_wine_and_display EXIT
 start_display || exit 1

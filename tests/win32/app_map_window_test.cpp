@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "app/app.h"
-#include "app/map_view.h"
 #include "geo/countries.h"
 #include "projection/names.h"
 #include "tests/win32/running_application.h"

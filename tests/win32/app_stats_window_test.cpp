@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 #include "app/app.h"
-#include "app/map_view.h"
+#include "view/map_view.h"
 #include "app/stats_dialog_template.h"
 #include "geo/countries.h"
 #include "stats/row_compare.h"

@@ -9,7 +9,8 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import flag_format as fmt  # noqa: E402
-from cpp_blob import read_blob_cpp  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'shared'))
+import cpp_emit  # noqa: E402
 
 
 class Reader:
@@ -137,7 +138,8 @@ def disassemble(blob):
 
 def read_blob(path):
     if path.endswith('.cpp'):
-        return read_blob_cpp(path, 'FLAG_DESCRIPTIONS')
+        with open(path, encoding='ascii') as source:
+            return cpp_emit.read_blob(source.read(), 'FLAG_DESCRIPTIONS')
     with open(path, 'rb') as blob:
         return blob.read()
 

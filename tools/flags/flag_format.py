@@ -5,6 +5,7 @@ in its high nibble and a parameter n in its low nibble; operands follow as signe
 a command says otherwise. Text names: commands by name, colours by palette name or index.
 """
 import os
+import sys
 
 DESCRIPTION_COUNT = 215   # description 0 (no flag), then the countries 1..214
 CANTON_DESCRIPTION = 67   # embedded by every Canton command
@@ -13,19 +14,13 @@ CANTON_DESCRIPTION = 67   # embedded by every Canton command
 COLOUR_NAMES = ['black', 'red', 'crimson', 'maroon', 'green', 'darkgreen', 'skyblue', 'blue',
                 'navy', 'yellow', 'orange', 'darkorange', 'brown', 'grey', 'white']
 
-# ISO 3166-1 two-letter codes of the countries in country-code order: code k is entry k - 1.
-# The list is shared with the statistics generator.
-ISO_CODES_PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'stats', 'country_codes.txt')
-with open(ISO_CODES_PATH, encoding='ascii') as codes_file:
-    ISO_CODES = [line.strip() for line in codes_file if line.strip() and not line.startswith('#')]
-assert len(ISO_CODES) == DESCRIPTION_COUNT - 1 and ISO_CODES == sorted(ISO_CODES)
-
-# Country names by code, for the comments that the disassembler prints.
-COUNTRY_TABLE_PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'country_table', 'countries.tsv')
-with open(COUNTRY_TABLE_PATH, encoding='utf-8') as table_file:
-    COUNTRY_NAMES = {int(fields[0]): fields[1] for fields in
-                     (line.rstrip('\n').split('\t') for line in table_file if not line.startswith('#'))
-                     if len(fields) >= 2}
+# The country table: ISO_CODES[k - 1] is the two-letter code of code k, COUNTRY_NAMES[k] its name.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'shared'))
+import country_table  # noqa: E402
+COUNTRY_ENTRIES = country_table.read()
+ISO_CODES = country_table.iso_codes(COUNTRY_ENTRIES)
+COUNTRY_NAMES = {entry.code: entry.name for entry in COUNTRY_ENTRIES}
+assert len(ISO_CODES) == DESCRIPTION_COUNT - 1
 
 # Opcode 0 sub-commands (by n) with four signed operands, or none for Canton.
 END, CANTON, RIGHT_TRIANGLE, RECTANGLE, SUB_FRAME = range(5)

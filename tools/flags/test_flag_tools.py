@@ -1,14 +1,12 @@
 """Tests of the flag assembler, the disassembler and the blob writer (python3 -m unittest)."""
 import os
 import sys
-import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import flag_format as fmt  # noqa: E402
 from flag_assembler import AssemblyError, assemble_source  # noqa: E402
 from flag_disassembler import disassemble  # noqa: E402
-from cpp_blob import read_blob_cpp, write_blob_cpp  # noqa: E402
 
 # Every command and every form the text can express, each one of them once at least.
 EVERY_FORM = '''
@@ -142,19 +140,6 @@ class Disassemble(unittest.TestCase):
         for broken in (blob[:-1], blob + b'\x00'):
             with self.subTest(size=len(broken)), self.assertRaises(ValueError):
                 disassemble(broken)
-
-
-class BlobCpp(unittest.TestCase):
-    def test_reads_back_what_it_wrote(self):
-        blob = bytes(range(256)) * 2 + b'\x01\x02'
-        with tempfile.TemporaryDirectory() as folder:
-            path = os.path.join(folder, 'blob.cpp')
-            write_blob_cpp(path, '// test\n', 'SOME_BLOB', blob)
-            self.assertEqual(read_blob_cpp(path, 'SOME_BLOB'), blob)
-            with open(path) as written:
-                text = written.read()
-        self.assertIn('    // 256\n', text)
-        self.assertIn('const int SOME_BLOB_SIZE = sizeof SOME_BLOB;', text)
 
 
 if __name__ == '__main__':

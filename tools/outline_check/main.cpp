@@ -8,7 +8,7 @@
 #include <vector>
 #include "geo/cells.h"
 #include "geo/outlines.h"
-#include "tests/outline_rules.h"
+#include "tools/outline_check/outline_rules.h"
 
 namespace {
 

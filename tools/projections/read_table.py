@@ -4,8 +4,12 @@ Each entry becomes a dict: index, name, credit (None when absent), same_credit (
 "same as the previous entry"), year (negative before 0), circa, year_code (year x 2 + circa),
 group, variant, formula. Inconsistent lines stop the generator with a message naming the entry.
 """
+import os
 import re
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'shared'))
+import cpp_emit  # noqa: E402
 
 ENTRY_COUNT = 128
 YEAR = re.compile(r'^(c\.)?(\d+)(AD|BC)?$')
@@ -71,13 +75,5 @@ def read_table(path):
 
 
 def c_string(text):
-    """The text as a C string literal in code page 1252; bytes outside printable ASCII as octal."""
-    out = []
-    for byte in text.encode('cp1252'):
-        if byte in (0x22, 0x5C):
-            out.append('\\' + chr(byte))
-        elif 0x20 <= byte < 0x7F:
-            out.append(chr(byte))
-        else:
-            out.append('\\%03o' % byte)
-    return '"' + ''.join(out) + '"'
+    """The text as a C string literal in code page 1252."""
+    return cpp_emit.string_literal(text.encode('cp1252'))

@@ -3,8 +3,7 @@
 #pragma once
 #include <string>
 #include <vector>
-#include "geo/cells.h"
-#include "geo/outlines.h"
+#include "view/world.h"
 
 using Arguments = std::vector<std::string>;
 
@@ -12,13 +11,15 @@ using Arguments = std::vector<std::string>;
 // one-line message (no program name, no newline); output is then thrown away.
 using RenderCommand = bool (*)(const Arguments& arguments, std::string& output, std::string& error);
 
-// The static data that start-up prepares: country names, decoded outlines, cells. Built on
-// the first call, the same afterwards.
-struct World {
-    DecodeFigures decoded;
-    ClipFigures clipped;
-};
-const World& prepare_world();
+// The largest --width or --height of a picture, map or flag: a map is drawn twice as large, and
+// an image canvas holds at most 32,767 pixels a side.
+const int LARGEST_PICTURE_SIDE = 16000;
+
+// Whether a command writes a file it names itself, so that -o FILE has nothing to take.
+using WritesOwnFile = bool (*)(const Arguments& arguments);
+bool never_writes_file(const Arguments& arguments);
+bool always_writes_file(const Arguments& arguments);
+bool flag_writes_file(const Arguments& arguments);   // every form but --aspect
 
 // printf into a string, appending.
 void append_format(std::string& output, const char* format, ...) __attribute__((format(printf, 2, 3)));

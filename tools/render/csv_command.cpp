@@ -4,6 +4,7 @@
 #include "stats/country_stats.h"
 #include "stats/csv_export.h"
 #include "tools/render/command.h"
+#include "tools/render/output_file.h"
 
 bool run_csv(const Arguments& arguments, std::string&, std::string& error)
 {
@@ -19,8 +20,9 @@ bool run_csv(const Arguments& arguments, std::string&, std::string& error)
     }
     build_country_names();
     load_statistics();
-    if (!export_statistics_csv(arguments[0].c_str())) {
-        error = "cannot write " + arguments[0];
+    int reason = 0;
+    if (!export_statistics_csv(arguments[0].c_str(), reason)) {
+        error = write_failure(arguments[0], reason);
         return false;
     }
     return true;

@@ -2,7 +2,9 @@
 // [--width W] [--height H]` draws one flag through draw_flag (width 480 unless given, height from
 // the flag's proportions unless given); `flag CODE|ISO2 --aspect` prints its width-to-height ratio.
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include "flags/flags.h"
 #include "platform/cairo_draw.h"
 #include "tools/render/command.h"
@@ -12,7 +14,6 @@
 namespace {
 
 const int DEFAULT_WIDTH = 480;
-const int LARGEST_SIZE = 32768;
 
 // Draws the flag into path: a PNG transparent where the flag leaves its field empty (Nepal's
 // pennants), or vectors; whole or nothing.
@@ -26,7 +27,8 @@ bool write_flag(const std::string& path, int code, int width, int height, std::s
     }
     Canvas canvas = {};
     if (!create_image_canvas(canvas, CAIRO_FORMAT_ARGB32, width, height)) {
-        error = "cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height);
+        error = "cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height) + ": " +
+                std::strerror(ENOMEM);
         return false;
     }
     const PixelBuffer pixels = canvas_pixels(canvas);
@@ -38,6 +40,11 @@ bool write_flag(const std::string& path, int code, int width, int height, std::s
 }
 
 }  // namespace
+
+bool flag_writes_file(const Arguments& arguments)
+{
+    return arguments.size() < 2 || arguments[1] != "--aspect";
+}
 
 bool run_flag_command(const Arguments& arguments, std::string& output, std::string& error)
 {
@@ -65,17 +72,14 @@ bool run_flag_command(const Arguments& arguments, std::string& output, std::stri
         return false;
     }
     int width = DEFAULT_WIDTH, height = 0;
-    for (size_t i = 2; i < arguments.size(); i += 2) {
-        const bool is_width = arguments[i] == "--width";
-        if ((!is_width && arguments[i] != "--height") || i + 1 >= arguments.size()) {
-            error = "flag options are --width W and --height H";
+    for (size_t i = 2; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        if (option != "--width" && option != "--height") {
+            error = "unknown option \"" + option + "\" for flag";
             return false;
         }
-        int& size = is_width ? width : height;
-        if (!parse_whole_number(arguments[i + 1], 1, LARGEST_SIZE, size)) {
-            error = arguments[i] + " takes a size from 1 to 32768";
+        if (!read_option_number(arguments, i, 1, LARGEST_PICTURE_SIDE, option == "--width" ? width : height, error))
             return false;
-        }
     }
     if (height == 0) height = int(width / flag_aspect(code) + 0.5);
     if (height == 0) height = 1;   // a very narrow width for a wide flag

@@ -1,26 +1,35 @@
 // tools/render/map_command.cpp: `orbily-render map OUT.png|OUT.svg|OUT.pdf [--projection N]
-// [--rotation R] [--width W] [--height H] [--boundaries] [--view LEFT TOP RIGHT BOTTOM]`.
+// [--rotation R] [--width W] [--height H] [--boundaries] [--view LEFT TOP RIGHT BOTTOM]
+// [--colours NAME] [--statistic COLUMN] [--divisor COLUMN] [--mode NAME] [--select CODE,...]`.
 // PNG: what the window shows for a W x H client on a screen twice that size, drawn k times
 // larger and shrunk by averaging. SVG, PDF: the whole map as vectors, like the map metafile.
+// Colours: as the statistics window's lists and the datasheet's selection would give them.
+#include <cerrno>
 #include <cstdlib>
-#include "app/map_drawing.h"
-#include "app/map_view.h"
+#include <cstring>
 #include "projection/projection.h"
+#include "tools/render/colouring_options.h"
 #include "tools/render/command.h"
 #include "tools/render/picture_file.h"
+#include "view/map_paint.h"
 
 namespace {
-
-const Colour BACKGROUND = 0x02808000u;   // dark teal where the projection covers nothing
-const int METAFILE_UNITS = 91;           // per map unit: the frame becomes 32,760 x 16,380
-const int LARGEST_SIDE = 16384;
 
 struct MapRequest {
     std::string path;
     int projection = 0, rotation = 0, width = 960, height = 480;
     bool boundaries = false;
-    MapView view = {0.0f, 0.0f, 360.0f, 180.0f, 1.0f};
+    MapView view = WHOLE_MAP_VIEW;
+    ColouringOptions colouring;
 };
+
+// What the map is coloured with: one table per run, as the window has one.
+MapColouring map_colouring;
+
+Colour map_country_colour(int polygon, int sector, int band)
+{
+    return country_colour(map_colouring, polygons, polygon, sector, band);
+}
 
 bool read_view(const Arguments& a, size_t& i, MapView& view, std::string& error)
 {
@@ -43,12 +52,15 @@ bool read_view(const Arguments& a, size_t& i, MapView& view, std::string& error)
 bool read_request(const Arguments& a, MapRequest& r, std::string& error)
 {
     for (size_t i = 0; i < a.size(); ++i) {
+        const OptionReading colouring = read_colouring_option(a, i, ALL_COLOURING_OPTIONS, r.colouring, error);
+        if (colouring == OPTION_BAD) return false;
+        if (colouring == OPTION_READ) continue;
         const std::string& word = a[i];
         bool ok = true;
         if (word == "--projection") ok = read_option_number(a, i, 0, PROJECTION_COUNT - 1, r.projection, error);
         else if (word == "--rotation") ok = read_option_number(a, i, 0, ROTATION_STEPS - 1, r.rotation, error);
-        else if (word == "--width") ok = read_option_number(a, i, 1, LARGEST_SIDE, r.width, error);
-        else if (word == "--height") ok = read_option_number(a, i, 1, LARGEST_SIDE, r.height, error);
+        else if (word == "--width") ok = read_option_number(a, i, 1, LARGEST_PICTURE_SIDE, r.width, error);
+        else if (word == "--height") ok = read_option_number(a, i, 1, LARGEST_PICTURE_SIDE, r.height, error);
         else if (word == "--boundaries") r.boundaries = true;
         else if (word == "--view") ok = read_view(a, i, r.view, error);
         else if (word[0] == '-') return error = "unknown option \"" + word + "\" for map", false;
@@ -61,18 +73,18 @@ bool read_request(const Arguments& a, MapRequest& r, std::string& error)
     return true;
 }
 
-bool write_png_map(const MapRequest& r, OutlineMode mode, std::string& error)
+bool write_png_map(const MapRequest& r, const ProjectedMap& map, OutlineMode mode, std::string& error)
 {
     const int used_width = used_extent(r.width, 2 * r.width), used_height = used_extent(r.height, 2 * r.height);
     Canvas large = {}, small = {};
     if (!create_image_canvas(large, CAIRO_FORMAT_RGB24, used_width, used_height) ||
         !create_image_canvas(small, CAIRO_FORMAT_RGB24, r.width, r.height)) {
         close_canvas(large);
-        return error = "cannot make a picture of " + std::to_string(r.width) + " x " + std::to_string(r.height), false;
+        error = "cannot make a picture of " + std::to_string(r.width) + " x " + std::to_string(r.height) + ": " +
+                std::strerror(ENOMEM);
+        return false;
     }
-    fill_rect(large, DeviceRect{0, 0, used_width, used_height}, BACKGROUND);
-    map_points_to_surface(used_width, used_height);
-    draw_pieces(large, neutral_colour, mode);
+    paint_map(large, used_width, used_height, map, r.view, map_country_colour, mode);
     shrink_canvas(large, used_width, used_height, small, r.width, r.height);
     const bool saved = save_png(small, r.path, error);
     close_canvas(large);
@@ -80,16 +92,12 @@ bool write_png_map(const MapRequest& r, OutlineMode mode, std::string& error)
     return saved;
 }
 
-bool write_vector_map(const MapRequest& r, OutlineMode mode, std::string& error)
+bool write_vector_map(const MapRequest& r, const ProjectedMap& map, OutlineMode mode, std::string& error)
 {
     VectorFile file;
     if (!open_vector_file(file, r.path, r.width, r.height, error)) return false;
-    for (int i = 0; i < projected_point_count; ++i) {
-        surface_points[i].x = int32_t(projected_points[2 * i] * METAFILE_UNITS);
-        surface_points[i].y = int32_t(projected_points[2 * i + 1] * METAFILE_UNITS);
-    }
     cairo_scale(file.canvas.cairo, r.width / (360.0 * METAFILE_UNITS), r.height / (180.0 * METAFILE_UNITS));
-    draw_pieces(file.canvas, neutral_colour, mode);
+    paint_whole_map(file.canvas, map, map_country_colour, mode);
     return finish_vector_file(file, error);
 }
 
@@ -97,12 +105,13 @@ bool write_vector_map(const MapRequest& r, OutlineMode mode, std::string& error)
 
 bool run_map(const Arguments& arguments, std::string&, std::string& error)
 {
+    prepare_world();
+    load_statistics();   // the options name statistics by their titles
     MapRequest request;
     if (!read_request(arguments, request, error)) return false;
-    prepare_world();
-    project_all(request.projection, request.rotation);
-    map_view = request.view;
+    apply_colouring_options(request.colouring, map_colouring);
+    const ProjectedMap map = project_all(request.projection, request.rotation);
     const OutlineMode mode = request.boundaries ? OUTLINE_BOUNDARIES : OUTLINE_CELL_FRAMES;
-    if (picture_format_of(request.path) == PICTURE_PNG) return write_png_map(request, mode, error);
-    return write_vector_map(request, mode, error);
+    if (picture_format_of(request.path) == PICTURE_PNG) return write_png_map(request, map, mode, error);
+    return write_vector_map(request, map, mode, error);
 }

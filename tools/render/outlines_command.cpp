@@ -7,7 +7,7 @@
 bool run_outlines(const Arguments& arguments, std::string& output, std::string& error)
 {
     if (!expect_no_arguments("outlines", arguments, error)) return false;
-    const World& world = prepare_world();
+    const WorldFigures world = prepare_world();
     if (!world.decoded.complete) {
         append_format(error, "the embedded outline stream breaks its format after polygon %d",
                       polygon_count - 1);

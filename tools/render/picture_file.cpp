@@ -1,10 +1,8 @@
-// tools/render/picture_file.cpp: PNG, SVG and PDF files through a temporary file and a rename.
+// tools/render/picture_file.cpp: PNG, SVG and PDF files through the atomic file writer.
 #include "tools/render/picture_file.h"
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <unistd.h>
+#include "tools/render/output_file.h"
 
 static bool ends_with(const std::string& text, const char* suffix)
 {
@@ -23,43 +21,40 @@ PictureFormat picture_format_of(const std::string& path)
     return PICTURE_UNKNOWN;
 }
 
-static std::string temporary_beside(const std::string& path)
+// Cairo's byte sink: the bytes go to the AtomicFile in closure.
+static cairo_status_t write_to_file(void* closure, const unsigned char* bytes, unsigned int length)
 {
-    return path + ".tmp" + std::to_string(getpid());
-}
-
-static bool rename_into_place(const std::string& temporary, const std::string& path, bool written,
-                              std::string& error)
-{
-    if (written && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
-    error = "cannot write " + path + (errno ? std::string(": ") + std::strerror(errno) : std::string());
-    std::remove(temporary.c_str());
-    return false;
+    return write_atomic_file(*static_cast<AtomicFile*>(closure), bytes, int(length)) ? CAIRO_STATUS_SUCCESS
+                                                                                      : CAIRO_STATUS_WRITE_ERROR;
 }
 
 bool save_png(Canvas& image, const std::string& path, std::string& error)
 {
-    const std::string temporary = temporary_beside(path);
-    errno = 0;
-    return rename_into_place(temporary, path, write_canvas_png(image, temporary.c_str()), error);
+    static AtomicFile file;
+    if (!open_atomic_file(file, path.c_str())) return error = write_failure(path, file.error), false;
+    if (write_canvas_png_stream(image, write_to_file, &file) && commit_atomic_file(file)) return true;
+    abandon_atomic_file(file);
+    error = write_failure(path, file.error);
+    return false;
 }
 
 bool open_vector_file(VectorFile& file, const std::string& path, double width, double height, std::string& error)
 {
     file.path = path;
-    file.temporary = temporary_beside(path);
-    errno = 0;
+    if (!open_atomic_file(file.file, path.c_str())) return error = write_failure(path, file.file.error), false;
     const bool svg = picture_format_of(path) == PICTURE_SVG;
-    const bool opened = svg ? create_svg_canvas(file.canvas, file.temporary.c_str(), width, height)
-                            : create_pdf_canvas(file.canvas, file.temporary.c_str(), width, height);
+    const bool opened = svg ? create_svg_stream_canvas(file.canvas, write_to_file, &file.file, width, height)
+                            : create_pdf_stream_canvas(file.canvas, write_to_file, &file.file, width, height);
     if (opened) return true;
-    error = "cannot write " + path + (errno ? std::string(": ") + std::strerror(errno) : std::string());
-    std::remove(file.temporary.c_str());
+    abandon_atomic_file(file.file);
+    error = write_failure(path, file.file.error);
     return false;
 }
 
 bool finish_vector_file(VectorFile& file, std::string& error)
 {
-    errno = 0;
-    return rename_into_place(file.temporary, file.path, close_canvas(file.canvas), error);
+    if (close_canvas(file.canvas) && commit_atomic_file(file.file)) return true;
+    abandon_atomic_file(file.file);
+    error = write_failure(file.path, file.file.error);
+    return false;
 }

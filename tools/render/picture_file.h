@@ -1,7 +1,8 @@
 // tools/render/picture_file.h: pictures written by orbily-render (PNG, SVG, PDF, by the file's
-// extension), each through a temporary file beside the target and a rename: whole or nothing.
+// extension), each through the atomic file writer: whole or nothing.
 #pragma once
 #include <string>
+#include "platform/atomic_file.h"
 #include "platform/cairo_draw.h"
 
 enum PictureFormat { PICTURE_PNG, PICTURE_SVG, PICTURE_PDF, PICTURE_UNKNOWN };
@@ -15,8 +16,9 @@ bool save_png(Canvas& image, const std::string& path, std::string& error);
 // path when finished.
 struct VectorFile {
     Canvas canvas;
-    std::string path, temporary;
+    std::string path;
+    AtomicFile file;
 };
 bool open_vector_file(VectorFile& file, const std::string& path, double width, double height, std::string& error);
-// Completes the file and renames it to its path; on failure removes it and says why.
+// Completes the file and puts it in place; on failure leaves the target as it was and says why.
 bool finish_vector_file(VectorFile& file, std::string& error);

@@ -41,7 +41,7 @@ void draw_cell_edges(Canvas& canvas)
 bool run_preview(const Arguments& arguments, std::string& output, std::string& error)
 {
     if (!expect_no_arguments("preview", arguments, error)) return false;
-    const World& world = prepare_world();
+    const WorldFigures world = prepare_world();
     if (!world.decoded.complete) {
         error = "the embedded outline stream breaks its format";
         return false;

@@ -4,10 +4,13 @@ Usage: make_column_labels.py UNIT_KINDS COLUMNS OUTPUT
 Entry: kind letter; at the letter's first appearance its unit and a zero; the width character
 ('0' + width); the label and a zero. Text in code page 1252.
 """
+import os
 import sys
 
-import emit_cpp
 import read_tables
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
+import cpp_emit  # noqa: E402
 
 
 def pack_label_entries(units, columns):
@@ -36,7 +39,7 @@ def emit(entries, sources):
         "const char COLUMN_LABELS[] =",
     ]
     for number, parts in enumerate(entries):
-        lines.append("    /* %3d */ %s" % (number, " ".join(emit_cpp.string_literal(p) for p in parts)))
+        lines.append("    /* %3d */ %s" % (number, " ".join(cpp_emit.string_literal(p) for p in parts)))
     size = sum(len(p) for parts in entries for p in parts)
     lines[-1] += ";"
     lines += [
@@ -51,7 +54,7 @@ def emit(entries, sources):
 def main(units_path, columns_path, output_path):
     entries = pack_label_entries(read_tables.read_unit_kinds(units_path),
                                  read_tables.read_columns(columns_path))
-    emit_cpp.write_if_changed(output_path, emit(entries, [units_path, columns_path]))
+    cpp_emit.write_if_changed(output_path, emit(entries, [units_path, columns_path]))
 
 
 if __name__ == "__main__":

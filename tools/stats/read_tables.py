@@ -1,4 +1,9 @@
 """Reads the readable statistics sources: the unit kinds, the column catalogue, the code order."""
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
+import country_table  # noqa: E402
 
 
 def data_lines(path):
@@ -26,5 +31,5 @@ def read_columns(path):
 
 
 def read_country_codes(path):
-    """The two-letter codes in country-code order: element k - 1 is code k."""
-    return [fields[0] for fields in data_lines(path)]
+    """The two-letter codes in country-code order from the country table: element k - 1 is code k."""
+    return country_table.iso_codes(country_table.read(path))

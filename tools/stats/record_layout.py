@@ -1,6 +1,6 @@
 """Where every figure and code lives in a packed country record (37 little-endian 32-bit words).
 
-The program's decoder (stats/record_layout.cpp) reads the same layout; record_layout_test.py
+The program's decoder (stats/record_layout.cpp) reads the same layout; test_record_layout.py
 checks that the fields cover every bit exactly once apart from the unused ones.
 """
 from collections import namedtuple

@@ -4,9 +4,14 @@ writing data/stat_records.cpp and the values the packed records decode to, and t
 Figures are given as {two-letter code: {column label: value, "political class": 0..3}};
 countries without an entry get only their two-letter code, every figure missing.
 """
-import emit_cpp
+import os
+import sys
+
 import expected_values
 import pack_records
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
+import cpp_emit  # noqa: E402
 
 POLITICAL_CLASS_KEY = "political class"
 
@@ -47,7 +52,7 @@ def emit_records(data, sources):
         "// 214 records of 37 little-endian 32-bit words, country code order (148 bytes each).",
         "const unsigned char STAT_RECORDS[] = {",
     ]
-    lines += emit_cpp.hex_lines(data)
+    lines += cpp_emit.hex_lines(data)
     lines += [
         "};",
         "const int STAT_RECORDS_SIZE = sizeof STAT_RECORDS;",

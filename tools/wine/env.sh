@@ -12,13 +12,44 @@ WINE=$WINELOADER
 WINE_READY_MARK=$WINEPREFIX/.orbily-ready
 ORBILY_CAPTION="Orbily - World Map Viewer"
 SKIP=77   # the exit code that ctest reports as a skip
-NO_32BIT_REASON="this machine cannot run 32-bit Windows programs (its kernel runs no 32-bit x86 ELF, which 32-bit Wine is)"
+BINFMT=/proc/sys/fs/binfmt_misc
 
 # 32-bit Windows programs need the 32-bit Wine loader, which needs a kernel (or an emulator
 # registered with binfmt_misc) that runs 32-bit x86 ELF programs.
 can_run_32bit_windows_programs()
 {
     [ -x /usr/lib/wine/wine ] && timeout 30 /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+# Why can_run_32bit_windows_programs fails, in one line.
+no_32bit_reason()
+{
+    if [ ! -x /usr/lib/wine/wine ]; then
+        echo "32-bit Wine (/usr/lib/wine/wine, package wine32:i386) is not installed"
+    elif [ ! -e "$BINFMT/register" ]; then
+        echo "this kernel runs no 32-bit x86 programs (32-bit Wine is one), and binfmt_misc is not" \
+             "mounted at $BINFMT, so no i386 emulator can be registered"
+    else
+        echo "this kernel runs no 32-bit x86 programs (32-bit Wine is one), and no working i386" \
+             "emulator is registered with binfmt_misc"
+    fi
+}
+
+wine_installed() { command -v wine >/dev/null || [ -e /usr/lib/wine/wine64 ] || [ -e /usr/lib/wine/wine ]; }
+
+# Ends a test whose Windows program cannot run here, saying why. Where Wine is installed that is
+# a failure, so that a green `make test` means every Windows program really ran; only a machine
+# without Wine skips. Usage: cannot_run "what cannot run" "why"
+cannot_run()
+{
+    if wine_installed; then
+        echo "FAILED: $1 cannot run: $2. Wine is installed, so this test must not be skipped;" \
+             "run tools/install-deps.sh as root (it mounts binfmt_misc and registers qemu's i386" \
+             "emulator where the kernel runs no 32-bit programs)."
+        exit 1
+    fi
+    echo "SKIPPED: $1 cannot run: $2, and Wine is not installed"
+    exit $SKIP
 }
 
 # True where 32-bit programs run only through qemu's i386 emulator (registered in binfmt_misc).

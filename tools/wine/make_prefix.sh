@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Creates the Wine prefix build/wine64 once (it takes minutes); later calls return at once.
-# Exits 77 when this machine runs no Windows program at all.
+# Exits 77 when no Windows program is built or Wine is not installed; fails where Wine is
+# installed but does not run.
 set -uo pipefail
 ORBILY_ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 . "$ORBILY_ROOT/tools/wine/env.sh"
 
 if ! can_run_64bit_windows_programs; then
-    echo "SKIPPED: 64-bit Wine ($WINELOADER) does not run on this machine"
-    exit $SKIP
+    cannot_run "the Wine prefix" "64-bit Wine ($WINELOADER) does not run on this machine"
 fi
 if [ -z "$(ls "$ORBILY_ROOT"/build/win32/*.exe "$ORBILY_ROOT"/build/win64/*.exe 2>/dev/null)" ]; then
     echo "SKIPPED: no Windows program is built (make test builds them)"

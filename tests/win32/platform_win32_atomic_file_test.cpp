@@ -1,5 +1,6 @@
-// tests/win32/app_csv_export_win32_test.cpp: the statistics file written with WriteFile has the
-// bytes of the shared line routine, and a failed save leaves the previous file as it was.
+// tests/win32/platform_win32_atomic_file_test.cpp: the statistics file written through the Windows
+// file writer has the bytes of the shared line routine, and a failed save leaves the previous
+// file as it was; a device is written in place.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
@@ -47,7 +48,9 @@ TEST_F(ExportStatisticsCsv, WritesTheSharedLinesOverAnExistingFile)
 {
     const std::string target = temporary_folder() + "orbily_statistics.csv";
     write_file(target, "previous");
-    ASSERT_EQ(export_statistics_csv(target.c_str()), 1);
+    int error = -1;
+    ASSERT_TRUE(export_statistics_csv(target.c_str(), error));
+    EXPECT_EQ(error, 0);
     static char line[CSV_LINE_CAPACITY];
     std::string expected;
     for (int i = 0; i < CSV_LINE_COUNT; ++i) expected.append(line, format_csv_line(i, line));
@@ -58,7 +61,9 @@ TEST_F(ExportStatisticsCsv, WritesTheSharedLinesOverAnExistingFile)
 TEST_F(ExportStatisticsCsv, FolderThatDoesNotExistFails)
 {
     const std::string target = temporary_folder() + "orbily no such folder\\statistics.csv";
-    EXPECT_EQ(export_statistics_csv(target.c_str()), 0);
+    int error = 0;
+    EXPECT_FALSE(export_statistics_csv(target.c_str(), error));
+    EXPECT_NE(error, 0);
 }
 
 TEST_F(ExportStatisticsCsv, TargetThatCannotBeReplacedIsLeftAlone)
@@ -67,8 +72,17 @@ TEST_F(ExportStatisticsCsv, TargetThatCannotBeReplacedIsLeftAlone)
     CreateDirectoryA(target.c_str(), NULL);   // a folder in the file's place
     const std::string inside = target + "\\inside";
     write_file(inside, "kept");
-    EXPECT_EQ(export_statistics_csv(target.c_str()), 0);
+    int error = 0;
+    EXPECT_FALSE(export_statistics_csv(target.c_str(), error));
+    EXPECT_NE(error, 0);
     EXPECT_EQ(read_file(inside), "kept");
     DeleteFileA(inside.c_str());
     RemoveDirectoryA(target.c_str());
+}
+
+TEST_F(ExportStatisticsCsv, DeviceIsWrittenInPlace)
+{
+    int error = -1;
+    EXPECT_TRUE(export_statistics_csv("NUL", error));
+    EXPECT_EQ(error, 0);
 }

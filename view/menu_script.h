@@ -1,4 +1,4 @@
-// app/menu_script.h: reading the embedded menu script: drop-downs ("+title"), separators ("-")
+// view/menu_script.h: reading the embedded menu script: drop-downs ("+title"), separators ("-")
 // and command items numbered from 1, up to the "." after which the projection group titles follow.
 #pragma once
 

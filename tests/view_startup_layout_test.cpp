@@ -1,6 +1,6 @@
-// tests/app_startup_layout_test.cpp
+// tests/view_startup_layout_test.cpp
 #include <gtest/gtest.h>
-#include "app/startup_layout.h"
+#include "view/startup_layout.h"
 
 TEST(StartupClientRect, FullHdScreenGivesNineSixtyByFourEighty)
 {

@@ -1,4 +1,4 @@
-// app/startup_layout.h: the main window's start-up geometry, worked out from the screen alone.
+// view/startup_layout.h: the main window's start-up geometry, worked out from the screen alone.
 #pragma once
 #include "platform/draw.h"
 

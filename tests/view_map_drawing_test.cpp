@@ -1,10 +1,10 @@
-// tests/app_map_drawing_test.cpp
+// tests/view_map_drawing_test.cpp
 #include <gtest/gtest.h>
-#include "app/map_drawing.h"
-#include "app/map_view.h"
+#include "geo/cells.h"
 #include "geo/outlines.h"
 #include "platform/cairo_draw.h"
-#include "projection/projection.h"
+#include "view/map_colours.h"
+#include "view/map_drawing.h"
 
 // 1. Sizes and conversions.
 TEST(UsedExtent, LargestWholeMultipleThatFitsTheScreen)
@@ -19,19 +19,21 @@ TEST(UsedExtent, LargestWholeMultipleThatFitsTheScreen)
 
 TEST(MapPointsToSurface, ScalesTheViewAndTruncatesTowardZero)
 {
-    reset_view();
-    map_view = MapView{10.0f, 0.0f, 190.0f, 90.0f, 2.0f};
+    const MapView view = {10.0f, 0.0f, 190.0f, 90.0f, 2.0f};
     const float points[] = {10.7f, 0.3f, 9.9f, -0.2f, 190.0f, 90.0f};
-    for (int i = 0; i < 6; ++i) projected_points[i] = points[i];
-    projected_point_count = 3;
-    map_points_to_surface(720, 360);   // 4 pixels per unit
+    const ProjectedMap map = {nullptr, 0, points, 3};
+    DevicePoint surface_points[3];
+    map_points_to_surface(map, view, 720, 360, surface_points);   // 4 pixels per unit
     EXPECT_EQ(surface_points[0].x, 2);
     EXPECT_EQ(surface_points[0].y, 1);
     EXPECT_EQ(surface_points[1].x, 0);   // -0.4 truncates to 0, not -1
     EXPECT_EQ(surface_points[1].y, 0);
     EXPECT_EQ(surface_points[2].x, 720);
     EXPECT_EQ(surface_points[2].y, 360);
-    reset_view();
+    map_points_to_metafile(map, surface_points);   // 91 units per map unit, the whole frame
+    EXPECT_EQ(surface_points[0].x, 973);
+    EXPECT_EQ(surface_points[1].y, -18);   // truncated toward zero
+    EXPECT_EQ(surface_points[2].x, 17290);
 }
 
 TEST(ClientToSurface, DividesFirstThenScales)
@@ -47,23 +49,22 @@ TEST(ClientToSurface, DividesFirstThenScales)
 class DrawPieces : public ::testing::Test {
 protected:
     Canvas canvas = {};
+    int32_t list[16];
+    int list_length = 0;
+    DevicePoint surface_points[512];
     int cursor = 0;
 
-    void SetUp() override
-    {
-        ASSERT_TRUE(create_image_canvas(canvas, CAIRO_FORMAT_RGB24, 80, 40));
-        projected_list_length = 0;
-        polygon_count = 3;
-        polygons[1].country = 12;
-        polygons[2].country = 236;
-    }
+    void SetUp() override { ASSERT_TRUE(create_image_canvas(canvas, CAIRO_FORMAT_RGB24, 80, 40)); }
     void TearDown() override { close_canvas(canvas); }
+    // the pieces added so far; only list and counts matter once the points are converted
+    ProjectedMap map() const { return ProjectedMap{list, list_length, nullptr, cursor}; }
+    void draw(PieceColourFn colour, OutlineMode mode) { draw_pieces(canvas, map(), surface_points, colour, mode); }
 
     // a frame of 91 points around the 10 x 10 square at (x, y), or a dropped one
     void add_frame(int x, int y, bool dropped = false)
     {
-        projected_list[projected_list_length++] = 0;
-        projected_list[projected_list_length++] = dropped ? 0 : FRAME_POINT_COUNT;
+        list[list_length++] = 0;
+        list[list_length++] = dropped ? 0 : FRAME_POINT_COUNT;
         if (dropped) return;
         for (int i = 0; i < FRAME_POINT_COUNT; ++i) {
             const int side = i * 4 / FRAME_POINT_COUNT;
@@ -73,8 +74,8 @@ protected:
     }
     void add_square(int polygon, int x, int y, int size)
     {
-        projected_list[projected_list_length++] = polygon;
-        projected_list[projected_list_length++] = 4;
+        list[list_length++] = polygon;
+        list[list_length++] = 4;
         surface_points[cursor++] = {x, y};
         surface_points[cursor++] = {x + size, y};
         surface_points[cursor++] = {x + size, y + size};
@@ -101,7 +102,7 @@ TEST_F(DrawPieces, DroppedFramesStillCountTheirCell)
     add_frame(10, 0);        // cell 1
     add_square(2, 12, 2, 5);
     call_count = 0;
-    draw_pieces(canvas, recording_colour, OUTLINE_CELL_FRAMES);
+    draw(recording_colour, OUTLINE_CELL_FRAMES);
     ASSERT_EQ(call_count, 3);
     EXPECT_EQ(calls[0][0], 1);
     EXPECT_EQ(calls[0][1], 0);   // sector 0
@@ -120,21 +121,26 @@ TEST_F(DrawPieces, PlainModeEdgesInTheOwnColourBoundariesInBlack)
     fill_rect(canvas, DeviceRect{0, 0, 80, 40}, 0x02FFFFFFu);
     add_frame(0, 0);
     add_square(1, 2, 2, 5);
-    draw_pieces(canvas, recording_colour, OUTLINE_PLAIN);
+    draw(recording_colour, OUTLINE_PLAIN);
     EXPECT_EQ(pixel(0, 5), 0xFF0000u);   // the frame edge in the sea colour
     EXPECT_EQ(pixel(2, 4), 0x0000FFu);   // the piece edge in its own colour
-    draw_pieces(canvas, recording_colour, OUTLINE_BOUNDARIES);
+    draw(recording_colour, OUTLINE_BOUNDARIES);
     EXPECT_EQ(pixel(2, 4), 0u);          // now edged in black
     EXPECT_EQ(pixel(4, 4), 0x0000FFu);
 }
 
+// picking_colour reads the decoded polygons: polygon 1 is country 12, polygon 2 region 236
 TEST_F(DrawPieces, PickingReadsTheCodeBack)
 {
+    const PolygonEntry kept[3] = {polygons[0], polygons[1], polygons[2]};
+    polygons[1].country = 12;
+    polygons[2].country = 236;
     add_frame(0, 0);
     add_square(1, 2, 2, 5);
     add_square(2, 20, 20, 10);
     fill_rect(canvas, DeviceRect{0, 0, 80, 40}, BLACK);
-    draw_pieces(canvas, picking_colour, OUTLINE_PLAIN);
+    draw(picking_colour, OUTLINE_PLAIN);
+    for (int i = 0; i < 3; ++i) polygons[i] = kept[i];
     EXPECT_EQ(code_of_pixel(pixel(4, 4)), 12);
     EXPECT_EQ(code_of_pixel(pixel(25, 25)), 236);   // a region keeps its own code
     EXPECT_EQ(code_of_pixel(pixel(15, 15)), 0);     // sea

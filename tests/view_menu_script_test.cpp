@@ -1,7 +1,7 @@
-// tests/app_menu_script_test.cpp
+// tests/view_menu_script_test.cpp
 #include <cstring>
 #include <gtest/gtest.h>
-#include "app/menu_script.h"
+#include "view/menu_script.h"
 #include "data/blobs.h"
 
 TEST(ReadMenuScript, ThreeDropDownsThirteenCommandsFourSeparators)

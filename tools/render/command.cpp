@@ -1,23 +1,17 @@
-// tools/render/world.cpp: the static data of start-up, prepared once for every subcommand,
-// in start-up's order: names, outlines, cells.
+// tools/render/command.cpp: the helpers every subcommand shares: output text and arguments.
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
-#include "data/blobs.h"
-#include "geo/countries.h"
 #include "tools/render/command.h"
 
-const World& prepare_world()
+bool never_writes_file(const Arguments&)
 {
-    static bool prepared = false;
-    static World world;
-    if (!prepared) {
-        build_country_names();
-        world.decoded = decode_outlines(OUTLINE_STREAM, OUTLINE_STREAM_SIZE);
-        world.clipped = clip_to_cells();
-        prepared = true;
-    }
-    return world;
+    return false;
+}
+
+bool always_writes_file(const Arguments&)
+{
+    return true;
 }
 
 void append_format(std::string& output, const char* format, ...)

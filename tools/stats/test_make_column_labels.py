@@ -2,7 +2,6 @@
 import os
 import unittest
 
-import emit_cpp
 import make_column_labels
 import read_tables
 
@@ -30,12 +29,6 @@ class PackLabelEntries(unittest.TestCase):
         self.assertIn(b"Ekm\xb2\x005Irrigated Land\x00", data)
         self.assertIn(b"J:Budget Surplus\x00", data)       # width 10
         self.assertIn(b"J>External Debt\x00", data)        # width 14
-
-
-class StringLiteral(unittest.TestCase):
-    def test_escapes_cannot_swallow_a_following_digit(self):
-        self.assertEqual(emit_cpp.string_literal(b"km\xb2\x001"), '"km\\262\\0001"')
-        self.assertEqual(emit_cpp.string_literal(b'a"b\\'), '"a\\042b\\134"')
 
 
 if __name__ == "__main__":

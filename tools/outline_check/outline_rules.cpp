@@ -1,5 +1,5 @@
-// tests/outline_rules.cpp: the outline rules (see outline_rules.h), hosted C++.
-#include "tests/outline_rules.h"
+// tools/outline_check/outline_rules.cpp: the outline rules (see outline_rules.h), hosted C++.
+#include "tools/outline_check/outline_rules.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,5 +1,5 @@
-// app/startup_layout.cpp: the main window's start-up geometry.
-#include "app/startup_layout.h"
+// view/startup_layout.cpp: the main window's start-up geometry.
+#include "view/startup_layout.h"
 
 DeviceRect startup_client_rect(int screen_width)
 {

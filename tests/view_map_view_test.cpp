@@ -1,9 +1,7 @@
-// tests/app_map_view_test.cpp
+// tests/view_map_view_test.cpp
 #include <cstring>
 #include <gtest/gtest.h>
-#include "app/map_view.h"
-#include "geo/outlines.h"
-#include "projection/projection.h"
+#include "view/map_view.h"
 
 static uint32_t bits_of(float f)
 {
@@ -11,6 +9,8 @@ static uint32_t bits_of(float f)
     std::memcpy(&b, &f, sizeof b);
     return b;
 }
+
+static MapView map_view;
 
 static void expect_view(float left, float top, float right, float bottom, float zoom)
 {
@@ -24,18 +24,18 @@ static void expect_view(float left, float top, float right, float bottom, float 
 // 1. Zooming about a point.
 TEST(ZoomViewAbout, KeepsThePointUnderTheSameClientPoint)
 {
-    reset_view();
-    zoom_view_about(90.0f, 45.0f, 2.0f);
+    map_view = WHOLE_MAP_VIEW;
+    zoom_view_about(map_view, 90.0f, 45.0f, 2.0f);
     expect_view(45.0f, 22.5f, 225.0f, 112.5f, 2.0f);
 }
 
 TEST(ZoomViewAbout, PushesTheViewBackInsideTheFrame)
 {
-    reset_view();
-    zoom_view_about(360.0f, 180.0f, 4.0f);   // the far corner stays the corner
+    map_view = WHOLE_MAP_VIEW;
+    zoom_view_about(map_view, 360.0f, 180.0f, 4.0f);   // the far corner stays the corner
     expect_view(270.0f, 135.0f, 360.0f, 180.0f, 4.0f);
     map_view = MapView{10.0f, 5.0f, 100.0f, 50.0f, 4.0f};
-    zoom_view_about(20.0f, 10.0f, 1.5f);      // the near edges would go below 0
+    zoom_view_about(map_view, 20.0f, 10.0f, 1.5f);      // the near edges would go below 0
     expect_view(0.0f, 0.0f, 240.0f, 120.0f, 1.5f);
 }
 
@@ -48,27 +48,27 @@ TEST(WheelZoomView, FactorsAreTheStatedFloats)
 
 TEST(WheelZoomView, StepsBackEndAtExactlyTheWholeMap)
 {
-    reset_view();
-    for (int i = 0; i < 30; ++i) ASSERT_TRUE(wheel_zoom_view(900, 100, 960, 480, false));
+    map_view = WHOLE_MAP_VIEW;
+    for (int i = 0; i < 30; ++i) ASSERT_TRUE(wheel_zoom_view(map_view, 900, 100, 960, 480, false));
     EXPECT_GT(map_view.zoom, 17.0f);
     EXPECT_FLOAT_EQ(map_view.right - map_view.left, 2.0f * (map_view.bottom - map_view.top));
-    for (int i = 0; i < 60; ++i) wheel_zoom_view(950, 470, 960, 480, true);
+    for (int i = 0; i < 60; ++i) wheel_zoom_view(map_view, 950, 470, 960, 480, true);
     expect_view(0.0f, 0.0f, 360.0f, 180.0f, 1.0f);
 }
 
 TEST(WheelZoomView, BelowElevenTenthsOneStepBackShowsEverything)
 {
-    reset_view();
-    zoom_view_about(100.0f, 50.0f, 1.05f);
-    EXPECT_TRUE(wheel_zoom_view(10, 10, 960, 480, true));
+    map_view = WHOLE_MAP_VIEW;
+    zoom_view_about(map_view, 100.0f, 50.0f, 1.05f);
+    EXPECT_TRUE(wheel_zoom_view(map_view, 10, 10, 960, 480, true));
     expect_view(0.0f, 0.0f, 360.0f, 180.0f, 1.0f);
 }
 
 TEST(WheelZoomView, StopsZoomingInAtTheLimitAndKeepsTheRightEdge)
 {
-    reset_view();
+    map_view = WHOLE_MAP_VIEW;
     int steps = 0;
-    while (wheel_zoom_view(960, 240, 960, 480, false)) {   // at the client's right edge
+    while (wheel_zoom_view(map_view, 960, 240, 960, 480, false)) {   // at the client's right edge
         ++steps;
         ASSERT_NEAR(map_view.right, 360.0f, 1e-3);
         ASSERT_LE(map_view.right, 360.0f);
@@ -81,39 +81,38 @@ TEST(WheelZoomView, StopsZoomingInAtTheLimitAndKeepsTheRightEdge)
 // 3. Fitting a country: polygons and a projected piece list made up for the test.
 class FitViewToCountry : public ::testing::Test {
 protected:
-    int point_count = 0;
-    void SetUp() override
-    {
-        reset_view();
-        projected_list_length = 0;
-        projected_point_count = 0;
-        polygon_count = 1;
-    }
+    PolygonEntry polygons[8] = {};
+    int32_t list[16];
+    float points[64];
+    ProjectedMap map = {list, 0, points, 0};
+    void SetUp() override { map_view = WHOLE_MAP_VIEW; }
     // one polygon of the code, projected as the axis-parallel box (x0, y0)..(x1, y1)
     void add_piece(int code, float x0, float y0, float x1, float y1, bool dropped = false)
     {
-        polygons[polygon_count].country = code;
-        projected_list[projected_list_length++] = polygon_count++;
-        projected_list[projected_list_length++] = dropped ? 0 : 4;
+        const int polygon = map.list_length / 2 + 1;
+        polygons[polygon].country = code;
+        list[map.list_length++] = polygon;
+        list[map.list_length++] = dropped ? 0 : 4;
         if (dropped) return;
         const float box[8] = {x0, y0, x1, y0, x1, y1, x0, y1};
-        std::memcpy(projected_points + 2 * projected_point_count, box, sizeof box);
-        projected_point_count += 4;
+        std::memcpy(points + 2 * map.point_count, box, sizeof box);
+        map.point_count += 4;
     }
+    bool fit(int code) { return fit_view_to_country(map_view, map, polygons, code); }
 };
 
 TEST_F(FitViewToCountry, CountryFillsTheMiddleHalf)
 {
     add_piece(5, 100, 50, 110, 55);
     add_piece(6, 0, 0, 360, 180);
-    ASSERT_TRUE(fit_view_to_country(5));
+    ASSERT_TRUE(fit(5));
     expect_view(95.0f, 47.5f, 115.0f, 57.5f, 18.0f);
 }
 
 TEST_F(FitViewToCountry, TallBoxWidensToTwoToOne)
 {
     add_piece(5, 100, 50, 110, 70);   // W 10, H 20: W becomes 40 about x = 105
-    ASSERT_TRUE(fit_view_to_country(5));
+    ASSERT_TRUE(fit(5));
     expect_view(65.0f, 40.0f, 145.0f, 80.0f, 4.5f);
 }
 
@@ -122,23 +121,23 @@ TEST_F(FitViewToCountry, RegionPiecesCountOnlyNearTheBox)
     add_piece(200, 100, 50, 110, 55);   // United States of America
     add_piece(236, 300, 150, 302, 151);   // Alaska, far from both bands: left out
     add_piece(237, 108, 100, 109, 101);   // Hawaii, inside the x band: taken
-    ASSERT_TRUE(fit_view_to_country(200));
+    ASSERT_TRUE(fit(200));
     EXPECT_FLOAT_EQ(map_view.bottom - map_view.top, 2.0f * 51.0f);
     EXPECT_LT(map_view.right, 300.0f);
     // a region alone is fitted by its own code
-    ASSERT_TRUE(fit_view_to_country(236));
+    ASSERT_TRUE(fit(236));
     EXPECT_FLOAT_EQ(map_view.left, 300.0f - 1.0f);   // half the 2-unit box on each side
 }
 
 TEST_F(FitViewToCountry, EdgesPushInsideOrFail)
 {
     add_piece(5, 1, 80, 11, 85);   // left edge: view 0..20
-    ASSERT_TRUE(fit_view_to_country(5));
+    ASSERT_TRUE(fit(5));
     EXPECT_FLOAT_EQ(map_view.left, 0.0f);
     EXPECT_FLOAT_EQ(map_view.right, 20.0f);
     add_piece(7, 0, 0, 200, 10);   // wider than half the frame cannot be fitted
     const MapView before = map_view;
-    EXPECT_FALSE(fit_view_to_country(7));
+    EXPECT_FALSE(fit(7));
     EXPECT_EQ(std::memcmp(&before, &map_view, sizeof before), 0);
 }
 
@@ -146,9 +145,9 @@ TEST_F(FitViewToCountry, AnyDroppedPieceRefuses)
 {
     add_piece(5, 100, 50, 110, 55);
     add_piece(8, 0, 0, 0, 0, true);
-    EXPECT_FALSE(fit_view_to_country(5));
+    EXPECT_FALSE(fit(5));
     expect_view(0.0f, 0.0f, 360.0f, 180.0f, 1.0f);
-    EXPECT_FALSE(fit_view_to_country(9));   // a code without pieces: an empty box
+    EXPECT_FALSE(fit(9));   // a code without pieces: an empty box
 }
 
 TEST(DoubleClickFallback, AntarcticaRussiaAndTheRest)

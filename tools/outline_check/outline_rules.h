@@ -1,4 +1,4 @@
-// tests/outline_rules.h: the rules the embedded outlines keep, checked on the decoded polygons
+// tools/outline_check/outline_rules.h: the rules the embedded outlines keep, checked on the decoded polygons
 // and on what the program's own clipper made of them. Used by the tests and the generator.
 #pragma once
 #include <string>

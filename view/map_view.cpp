@@ -1,16 +1,7 @@
-// app/map_view.cpp: zooming and fitting the view. Intermediate values are computed in double
+// view/map_view.cpp: zooming and fitting the view. Intermediate values are computed in double
 // precision and stored as floats, so repeated zooms land on the same values as single steps.
-#include "app/map_view.h"
+#include "view/map_view.h"
 #include "geo/countries.h"
-#include "geo/outlines.h"
-#include "projection/projection.h"
-
-MapView map_view = {0.0f, 0.0f, 360.0f, 180.0f, 1.0f};
-
-void reset_view()
-{
-    map_view = MapView{0.0f, 0.0f, 360.0f, 180.0f, 1.0f};
-}
 
 // One axis of zoom_view_about: the near edge keeps p fixed, then both edges are pushed into 0..size.
 static void zoom_axis(float& low, float& high, float p, double scale, double size, double d)
@@ -24,27 +15,27 @@ static void zoom_axis(float& low, float& high, float p, double scale, double siz
     }
 }
 
-void zoom_view_about(float px, float py, float new_zoom)
+void zoom_view_about(MapView& view, float px, float py, float new_zoom)
 {
     const double d = 1.0 / new_zoom;
-    const double old_zoom = map_view.zoom;
-    zoom_axis(map_view.left, map_view.right, px, old_zoom, 360.0, d);
-    zoom_axis(map_view.top, map_view.bottom, py, old_zoom, 180.0, d);
-    map_view.zoom = new_zoom;
+    const double old_zoom = view.zoom;
+    zoom_axis(view.left, view.right, px, old_zoom, 360.0, d);
+    zoom_axis(view.top, view.bottom, py, old_zoom, 180.0, d);
+    view.zoom = new_zoom;
 }
 
-bool wheel_zoom_view(int x, int y, int client_width, int client_height, bool zoom_out)
+bool wheel_zoom_view(MapView& view, int x, int y, int client_width, int client_height, bool zoom_out)
 {
-    const MapView& v = map_view;
+    const MapView v = view;
     const float px = float(v.left + double(v.right - v.left) * x / client_width);
     const float py = float(v.top + double(v.bottom - v.top) * y / client_height);
     if (!zoom_out) {
         if (v.zoom >= WHEEL_ZOOM_LIMIT) return false;
-        zoom_view_about(px, py, v.zoom * WHEEL_ZOOM_IN);
+        zoom_view_about(view, px, py, v.zoom * WHEEL_ZOOM_IN);
     } else if (v.zoom < WHEEL_ZOOM_IN) {
-        zoom_view_about(px, py, 1.0f);   // back to exactly the whole map
+        zoom_view_about(view, px, py, 1.0f);   // back to exactly the whole map
     } else {
-        zoom_view_about(px, py, v.zoom * WHEEL_ZOOM_OUT);
+        zoom_view_about(view, px, py, v.zoom * WHEEL_ZOOM_OUT);
     }
     return true;
 }
@@ -71,13 +62,13 @@ struct Box {
 };
 
 // The box of the country's pieces; false when the projection dropped any piece.
-static bool country_box(int code, Box& box)
+static bool country_box(const ProjectedMap& map, const PolygonEntry* polygons, int code, Box& box)
 {
-    const float* points = projected_points;
-    for (int i = 0; i < projected_list_length; i += 2) {
-        const int count = projected_list[i + 1];
+    const float* points = map.points;
+    for (int i = 0; i < map.list_length; i += 2) {
+        const int count = map.list[i + 1];
         if (count == 0) return false;
-        const int country = polygons[projected_list[i]].country;
+        const int country = polygons[map.list[i]].country;
         if (country == code || (country >= FIRST_REGION && country_of(country) == code && box.near(points)))
             box.widen(points, count);
         points += 2 * count;
@@ -101,10 +92,10 @@ static bool fit_axis(float& low, float& high, double half, double size)
     return true;
 }
 
-bool fit_view_to_country(int code)
+bool fit_view_to_country(MapView& view, const ProjectedMap& map, const PolygonEntry* polygons, int code)
 {
     Box box;
-    if (!country_box(code, box)) return false;
+    if (!country_box(map, polygons, code, box)) return false;
     double w = double(box.max_x) - box.min_x;
     double h = double(box.max_y) - box.min_y;
     if (w <= 0.0 || h <= 0.0) return false;
@@ -118,14 +109,14 @@ bool fit_view_to_country(int code)
         min_y = (min_y + max_y - h) / 2.0;
         max_y = min_y + h;
     }
-    MapView v = map_view;
+    MapView v = view;
     v.left = float(min_x - w / 2.0);
     v.right = float(max_x + w / 2.0);
     v.top = float(min_y - h / 2.0);
     v.bottom = float(max_y + h / 2.0);
     if (!fit_axis(v.left, v.right, w, 360.0) || !fit_axis(v.top, v.bottom, h, 180.0)) return false;
     v.zoom = float(360.0 / (double(v.right) - v.left));
-    map_view = v;
+    view = v;
     return true;
 }
 

@@ -1,6 +1,6 @@
-// app/menu_script.cpp: the menu script reader. A separator is one byte without a terminator;
+// view/menu_script.cpp: the menu script reader. A separator is one byte without a terminator;
 // every other element and title is a zero-terminated text.
-#include "app/menu_script.h"
+#include "view/menu_script.h"
 #include "platform/core_assert.h"
 
 static const char* after_text(const char* text)
