@@ -37,7 +37,7 @@ static void set_cell(HWND list, int row, int column, const char* text)
 HIMAGELIST build_flag_images()
 {
     HIMAGELIST images = ImageList_Create(FLAG_IMAGE_WIDTH, FLAG_IMAGE_HEIGHT, ILC_COLOR24, COUNTRY_COUNT, 0);
-    static Canvas large, small;
+    Canvas large, small;
     create_dib_canvas(large, FLAG_CANVAS_WIDTH, FLAG_CANVAS_HEIGHT);
     create_dib_canvas(small, FLAG_IMAGE_WIDTH, FLAG_IMAGE_HEIGHT);
     for (int code = 1; code <= COUNTRY_COUNT; ++code) {
