@@ -275,12 +275,26 @@ TEST_F(StatsWindow, EnterZoomsToTheOneSelectedRowOnly)
     EXPECT_GT(map_view.zoom, 1.0f);
 }
 
-// 5. Hiding keeps the window.
-TEST_F(StatsWindow, CloseHidesAndTheDatasheetCommandShowsAgain)
+// 5. Resizing and hiding keep the window and its list.
+TEST_F(StatsWindow, ListFillsTheResizedWindowAndCloseOnlyHides)
 {
+    RECT before;
+    GetWindowRect(list(), &before);
+    MapWindowPoints(NULL, stats_window, (POINT*)&before, 2);
+    SetWindowPos(stats_window, NULL, 0, 0, 600, 500, SWP_NOZORDER | SWP_NOMOVE);
+    RECT client, after;
+    GetClientRect(stats_window, &client);
+    GetWindowRect(list(), &after);
+    MapWindowPoints(NULL, stats_window, (POINT*)&after, 2);
+    EXPECT_EQ(after.left, 0);
+    EXPECT_EQ(after.top, before.top);
+    EXPECT_EQ(after.right, client.right);
+    EXPECT_EQ(after.bottom, client.bottom);
+
     SendMessageA(stats_window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(stats_window));
     EXPECT_FALSE(IsWindowVisible(stats_window));
     run_command(COMMAND_DATASHEET);
     EXPECT_TRUE(IsWindowVisible(stats_window));
+    EXPECT_EQ(rows(), COUNTRY_COUNT);
 }
