@@ -107,9 +107,12 @@ void update_statistic_column()
     for (int row = 0; row < rows; ++row) set_cell(list, row, COLUMN_STATISTIC, statistic_text(code_of_row(list, row), false));
 }
 
+// Names and codes in the user's order, as every other list of the system sorts them.
+int user_text_order(const char* s1, const char* s2) { return lstrcmpiA(s1, s2); }
+
 static int CALLBACK compare_list_rows(LPARAM code1, LPARAM code2, LPARAM key)
 {
-    static const RowTable rows = {country_stats, country_names, stat_columns};
+    static const RowTable rows = {country_stats, country_names, stat_columns, user_text_order};
     return compare_rows(rows, int(code1), int(code2), int(key));
 }
 

@@ -95,7 +95,7 @@ protected:
     }
     void expect_sorted(int key)
     {
-        const RowTable table = {country_stats, country_names, stat_columns};
+        const RowTable table = {country_stats, country_names, stat_columns, user_text_order};
         for (int row = 1; row < rows(); ++row)
             ASSERT_LT(compare_rows(table, code_at(row - 1), code_at(row), key), 0) << "row " << row << " key " << key;
     }
