@@ -89,7 +89,7 @@ bool export_map_metafile(const char* path)
     begin_description();
     format_projection_label(current_projection, description, ' ');
     return save_picture(path, [](Canvas& canvas) {
-        paint_whole_map(canvas, projected_map, neutral_colour, outline_mode);
+        paint_whole_map(canvas, projected_map, map_country_colour, outline_mode);
     });
 }
 
