@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 #include "app/app.h"
@@ -13,6 +14,7 @@
 #include "projection/names.h"
 #include "stats/country_stats.h"
 #include "view/country_tooltip_text.h"
+#include "tests/file_contents.h"
 #include "tests/win32/running_application.h"
 
 namespace {
@@ -22,26 +24,6 @@ std::string temporary_path(const char* name)
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
     return std::string(folder) + name;
-}
-
-std::string read_file(const std::string& path)
-{
-    std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    char buffer[65536];
-    DWORD n = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &n, NULL) && n > 0) bytes.append(buffer, n);
-    CloseHandle(file);
-    return bytes;
-}
-
-void write_file(const std::string& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-    DWORD n = 0;
-    WriteFile(file, bytes.data(), DWORD(bytes.size()), &n, NULL);
-    CloseHandle(file);
 }
 
 // What an enhanced metafile holds, read record by record from its bytes.
@@ -221,7 +203,7 @@ TEST_F(Exports, FailedSaveKeepsThePreviousFileAndSaysSo)
     // a folder in the file's place, holding a file of its own
     const std::string folder = temporary_path("orbily_kept_folder.emf");
     CreateDirectoryA(folder.c_str(), NULL);
-    write_file(folder + "\\inside", "kept");
+    std::ofstream(folder + "\\inside") << "kept";
     // Wine shows the host's root as Z:, and nothing may be written into its /proc, whoever runs
     // the test; on Windows these paths do not exist, which fails the save as well
     const Case cases[] = {
