@@ -2,7 +2,7 @@
 # Drives Orbily.exe's exports and tooltip under Wine as a user would: Ctrl+T and Ctrl+S through
 # the real Save As dialog (a name typed without extension, then Enter), the statistics file
 # against orbily-render's, the map metafile read by an independent reader (emf2svg) and drawn,
-# and the tooltip shown over a country and hidden over the sea.
+# the tooltip shown over a country and hidden over the sea, and Ctrl+V saving its flag.
 # Usage: blackbox_exports.sh Orbily.exe orbily-render work-folder
 set -uo pipefail
 ORBILY_ROOT=$(cd "$(dirname "$0")/../.." && pwd)
@@ -81,7 +81,7 @@ wait_for_tooltip()   # shown or hidden
 
 run_once()
 {
-    rm -f "$work"/statistics.csv "$work"/map.emf "$work"/map.svg "$work"/map.png "$work"/tooltip.png
+    rm -f "$work"/statistics.csv "$work"/map.emf "$work"/map.svg "$work"/map.png "$work"/tooltip.png "$work"/flag.*
     open_orbily_window "$program" "$WINDOW_TIMEOUT" || return 1
     sleep 3
 
@@ -111,6 +111,14 @@ run_once()
     eval "$(xdotool getwindowgeometry --shell "$tip")"
     import -window root -crop ${WIDTH}x${HEIGHT}+$X+$Y +repage "$work/tooltip.png"
     echo "the tooltip shows over a country (${WIDTH}x${HEIGHT} at $X,$Y, in tooltip.png)"
+
+    xdotool click 1   # selects the country under the mouse, whose flag Ctrl+V saves
+    sleep 1
+    save_through_dialog ctrl+v "$work/flag" || return 1
+    wait_for_file "$work/flag.emf" || fail "Ctrl+V wrote no flag.emf" || return 1
+    emf2svg-conv -i "$work/flag.emf" -o "$work/flag.svg" || fail "emf2svg cannot read flag.emf" || return 1
+    rsvg-convert -w 400 -o "$work/flag.png" "$work/flag.svg" 2>/dev/null
+    echo "Ctrl+V wrote flag.emf; emf2svg draws it into flag.svg and flag.png"
     eval "$(xdotool getwindowgeometry --shell "$orbily_window")"
     xdotool mousemove $((X + WIDTH * 40 / 100)) $((Y + HEIGHT * 55 / 100))
     sleep 0.5
