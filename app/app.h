@@ -3,9 +3,11 @@
 #pragma once
 #include <windows.h>
 #include "platform/win32_draw.h"
+#include "stats/colouring.h"
 #include "view/map_colours.h"
 #include "view/map_drawing.h"
 #include "view/map_view.h"
+#include <commctrl.h>
 
 // Start-up, message loop, shutdown (application.cpp).
 // The whole life of the program: start-up, the message loop, shutdown; returns the quit code.
@@ -62,7 +64,7 @@ struct ViewSurface {
     RECT fill;                       // (0, 0, used width, used height): what is drawn and shown
     int dirty;                       // redraw before the next paint
 };
-extern ViewSurface map_surface, picking_surface;
+extern ViewSurface map_surface, picking_surface, flag_surface;
 
 // Makes the surface's bitmaps; with a window, also the client-size picture it is shown from.
 void create_surface(ViewSurface& surface, HWND window);
@@ -91,6 +93,7 @@ int pick_country(LPARAM lparam);
 void run_command(int number);
 void select_country(int code);
 void click_country(int code);
+void toggle_window(HWND window);
 
 // Projection, rotation and view navigation (navigation.cpp).
 void set_projection(int index, int rotation);
@@ -102,6 +105,39 @@ void zoom_about(float px, float py, float new_zoom);
 void wheel_zoom(int client_x, int client_y, bool zoom_out);
 bool zoom_to_country(int code);
 void double_click_country(int code);
+
+// The statistics window (stats_window.cpp): the four lists that choose the colouring.
+extern HWND stats_window;
+extern MapColouring map_colouring;   // what the map is coloured with, and the selected rows
+// Creates the window beside the map, loads the statistics, fills the lists and the datasheet.
+HWND create_stats_window(HICON icon);
+INT_PTR CALLBACK stats_dialog_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+// Adds the texts of a packed list (ended by an empty text) to drop-down list id; selects item 0.
+void fill_combo(const char* packed, HWND window, int id);
+// Reads the four lists, enables them by the choice, recomputes the colouring and the datasheet's
+// "Statistic" column. The caller invalidates the map.
+void apply_colouring();
+// The map's colour function: a piece in its country's colour, selected or not, or its time zone's.
+Colour map_country_colour(int polygon, int sector, int band);
+
+// The datasheet (datasheet.cpp).
+extern int last_sort_key;   // the column of the last sort, negative when descending; 0 unsorted
+void fill_datasheet(HWND window);
+// The 214 small flags as an image list, image i for country i + 1.
+HIMAGELIST build_flag_images();
+// The "Statistic" column of every row from the current values, in display order.
+void update_statistic_column();
+// The list's WM_NOTIFY: selection, sorting, Enter, Escape and double-click.
+LRESULT stats_notify(const NMHDR* notification);
+// Selects, focuses and reveals the row of country code 1..214; 0 clears the selection.
+void select_country_in_list(int code);
+
+// The flag window (flag_window.cpp).
+extern HWND flag_window;
+HWND create_flag_window(HICON icon);
+LRESULT CALLBACK flag_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+// Redraws the flag surface: the background and the selected country's flag.
+void paint_flag_surface();
 
 // Captions (captions.cpp).
 void set_projection_caption(int index);

@@ -94,10 +94,16 @@ void start_application(int show_command)
     SetScrollRange(main_window, SB_HORZ, 0, ROTATION_STEPS - 1, TRUE);
     create_surface(map_surface, main_window);
     fit_surface(map_surface, client.right, client.bottom);
+    create_stats_window(NULL);
+    create_flag_window(NULL);
+    // the window's first WM_SIZE came before its surface: fit it again
+    create_surface(flag_surface, flag_window);
+    fit_surface(flag_surface, client.right, client.bottom);
 
     current_projection = 0;
     map_view = WHOLE_MAP_VIEW;
     set_rotation(0);   // the map's projection pass: after anything else that projects pieces
+    apply_colouring();   // the first paint shows the start-up colouring
     ShowWindow(main_window, show_command);
 }
 
@@ -105,6 +111,7 @@ void shut_down_application()
 {
     release_surface(map_surface);
     release_surface(picking_surface);
+    release_surface(flag_surface);
 }
 
 int run_application(int show_command)

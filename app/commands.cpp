@@ -22,8 +22,7 @@ static void restore_original_size()
                  SWP_NOZORDER | SWP_NOMOVE);
 }
 
-// The exports, the flag window and the datasheet are not part of the program yet: their commands
-// do nothing.
+// The exports are not part of the program yet: their commands do nothing.
 void run_command(int number)
 {
     switch (number) {
@@ -35,7 +34,12 @@ void run_command(int number)
     case COMMAND_EXIT: PostQuitMessage(0); return;
     case COMMAND_ORIGINAL_SIZE: restore_original_size(); return;
     case COMMAND_SHOW_ALL: show_whole_map(); return;
-    case COMMAND_SELECT_NONE: select_country(0); return;
+    case COMMAND_SELECT_NONE:
+        select_country(0);
+        select_country_in_list(0);
+        return;
+    case COMMAND_FLAGS: toggle_window(flag_window); return;
+    case COMMAND_DATASHEET: toggle_window(stats_window); return;
     case COMMAND_PREVIOUS_PROJECTION:
         set_projection((current_projection + PROJECTION_COUNT - 1) % PROJECTION_COUNT, 0);
         return;
@@ -51,9 +55,19 @@ void select_country(int code)
 {
     if (code == selected_country) return;
     selected_country = code;
+    flag_surface.dirty = 1;
+    if (flag_window) InvalidateRect(flag_window, NULL, FALSE);
 }
 
 void click_country(int code)
 {
-    select_country(country_of(code));   // a region selects its parent country
+    code = country_of(code);   // a region selects its parent country
+    select_country(code);
+    // the row's selection comes back as a notice that marks the country on the map
+    select_country_in_list(code);
+}
+
+void toggle_window(HWND window)
+{
+    ShowWindow(window, IsWindowVisible(window) ? SW_HIDE : SW_SHOW);
 }

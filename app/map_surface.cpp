@@ -22,9 +22,8 @@ void invalidate_map()
 
 void paint_map_surface()
 {
-    // land by country in a light tone until the statistics colour the map
     paint_map(map_surface.canvas, map_surface.fill.right, map_surface.fill.bottom, projected_map, map_view,
-              neutral_colour, outline_mode);
+              map_country_colour, outline_mode);
     finish_surface(map_surface);
 }
 

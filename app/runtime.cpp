@@ -32,4 +32,13 @@ void* memmove(void* destination, const void* source, size_t count)
     return destination;
 }
 
+// gcc turns the number formatter's length loop into strlen
+size_t strlen(const char* text)
+{
+    const char* end = text;
+    size_t count = ~size_t(0);
+    __asm__ volatile("repne scasb" : "+D"(end), "+c"(count) : "a"(0), "m"(*(const char(*)[])text));
+    return size_t(end - text) - 1;
+}
+
 }

@@ -8,6 +8,10 @@ set(APP_SHELL_SOURCES
     ${CMAKE_SOURCE_DIR}/app/view_surface.cpp
     ${CMAKE_SOURCE_DIR}/app/map_surface.cpp
     ${CMAKE_SOURCE_DIR}/app/captions.cpp
+    ${CMAKE_SOURCE_DIR}/app/stats_dialog_template.cpp
+    ${CMAKE_SOURCE_DIR}/app/stats_window.cpp
+    ${CMAKE_SOURCE_DIR}/app/datasheet.cpp
+    ${CMAKE_SOURCE_DIR}/app/flag_window.cpp
 )
 set(APP_ENTRY_SOURCES
     ${CMAKE_SOURCE_DIR}/app/main.cpp

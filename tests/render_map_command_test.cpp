@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include "geo/countries.h"
+#include "stats/colouring.h"
 #include "tests/render_harness.h"
 
 namespace {
@@ -24,6 +26,14 @@ struct Png {
 };
 
 const uint32_t TEAL = 0x008080u;
+const int FRANCE = 65;
+const int FRANCE_X = 488, FRANCE_Y = 115;   // near Paris on the 960 x 480 start-up map
+
+// A map colour 0x02BBGGRR as a PNG pixel 0xRRGGBB.
+uint32_t png_pixel_of(Colour colour)
+{
+    return (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
+}
 
 }  // namespace
 
@@ -74,13 +84,51 @@ TEST(RunMapCommand, SvgAndPdfHoldVectors)
     }
 }
 
+TEST(RunMapCommand, ColouringOptionsColourAsTheWindowsLists)
+{
+    build_country_names();
+    load_statistics();
+    const int POPULATION_ITEM = 1, LAND_AREA_ITEM = 41 - 13;
+    struct Case {
+        const char* options;
+        ColouringChoice choice;   // the window's lists
+        bool selected;            // France's row
+    } cases[] = {
+        {"", START_COLOURING, false},
+        {"--select FR", START_COLOURING, true},
+        {"--select 12,65", START_COLOURING, true},
+        {"--colours \"Time Zone\"", {SCHEME_TIME_ZONE, SHADE_STANDARD, 0, 0}, false},
+        {"--colours Spectrum", {SCHEME_SPECTRUM, SHADE_STANDARD, 0, 0}, false},
+        {"--colours \"Grey Scale\" --select FR", {SCHEME_GREY_SCALE, SHADE_STANDARD, 0, 0}, true},
+        {"--colours \"Grey Scale\" --statistic 14 --divisor 14", {SCHEME_GREY_SCALE, SHADE_STANDARD, 1, 1}, false},
+        {"--colours \"Green Scale\" --statistic \"Population: Total\" --mode Ranked --select FR",
+         {SCHEME_GREEN_SCALE, SHADE_RANKED, POPULATION_ITEM, 0}, true},
+        {"--colours \"Blue to Red\" --statistic 14 --divisor 41 --mode Logarithmic",
+         {SCHEME_BLUE_TO_RED, SHADE_LOGARITHMIC, POPULATION_ITEM, LAND_AREA_ITEM}, false},
+    };
+    static MapColouring expected;
+    const std::string path = testing::TempDir() + "map_colours.png";
+    for (const Case& c : cases) {
+        colour_countries(c.choice, country_stats, expected);
+        const ColourPair& pair = expected.countries.pairs[FRANCE];
+        ASSERT_EQ(run_render("map " + path + " " + c.options).status, 0) << c.options;
+        const Png png(path);
+        ASSERT_TRUE(png.ok());
+        EXPECT_EQ(png.pixel(FRANCE_X, FRANCE_Y), png_pixel_of(c.selected ? pair.selected : pair.normal)) << c.options;
+    }
+    std::remove(path.c_str());
+}
+
 TEST(RunMapCommand, BadInputFailsWithOneLineAndNoFile)
 {
     const std::string path = testing::TempDir() + "map_bad.png";
     const std::string arguments[] = {"map", "map out.bmp", "map " + path + " --projection 128",
                                      "map " + path + " --rotation -1", "map " + path + " --width 0",
                                      "map " + path + " --view 10 10 5 20", "map " + path + " --view 0 0 361 180",
-                                     "map " + path + " --zoom 2", "map /nonexistent/folder/map.png"};
+                                     "map " + path + " --zoom 2", "map /nonexistent/folder/map.png",
+                                     "map " + path + " --colours Purple", "map " + path + " --mode",
+                                     "map " + path + " --statistic 13", "map " + path + " --divisor Nothing",
+                                     "map " + path + " --select FR,XX", "map " + path + " --select 215"};
     for (const std::string& argument : arguments) {
         const RenderRun run = run_render(argument);
         EXPECT_EQ(run.status, 2) << argument;

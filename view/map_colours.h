@@ -3,7 +3,6 @@
 #pragma once
 #include "platform/draw.h"
 
-const Colour SEA_COLOUR = 0x02C0C080u;
 const Colour BACKGROUND_COLOUR = 0x02808000u;   // dark teal where the projection covers nothing
 
 // Picking: the sea black, every other piece the grey whose level is its country code.
@@ -11,6 +10,3 @@ Colour picking_colour(int polygon, int sector, int band);
 
 // The country code a picking pixel carries; 0 for the sea and for a pixel outside the surface.
 int code_of_pixel(Colour pixel);
-
-// Until the colourings exist: land by polygon code in a light neutral tone, the sea blue-grey.
-Colour neutral_colour(int polygon, int sector, int band);

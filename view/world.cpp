@@ -1,6 +1,7 @@
 // view/world.cpp: start-up's preparation of the embedded data.
 #include "view/world.h"
 #include "data/blobs.h"
+#include "flags/flags.h"
 #include "geo/countries.h"
 #include "projection/names.h"
 
@@ -10,6 +11,7 @@ WorldFigures prepare_world()
     WorldFigures figures;
     figures.decoded = decode_outlines(OUTLINE_STREAM, OUTLINE_STREAM_SIZE);
     figures.clipped = clip_to_cells();
+    build_flag_index();
     build_projection_names();
     return figures;
 }

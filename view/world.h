@@ -9,6 +9,6 @@ struct WorldFigures {
     ClipFigures clipped;
 };
 
-// Country names, decoded outlines, the outlines cut into cells, then the projection names, from
-// the embedded tables; each step relies on the ones before it.
+// Country names, decoded outlines, the outlines cut into cells, the flag index, then the projection
+// names, from the embedded tables; each step relies on the ones before it.
 WorldFigures prepare_world();

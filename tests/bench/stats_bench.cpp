@@ -1,7 +1,8 @@
 // tests/bench/stats_bench.cpp: the statistics at start-up and in the export: decoding every
-// country record, formatting numbers, and building all lines of the statistics file.
+// country record, formatting numbers, the datasheet's texts and all lines of the statistics file.
 #include <benchmark/benchmark.h>
 #include "geo/countries.h"
+#include "stats/cell_text.h"
 #include "stats/country_stats.h"
 #include "stats/csv_export.h"
 #include "stats/number_format.h"
@@ -40,5 +41,19 @@ void BM_FormatCsvLines(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FormatCsvLines);
+
+// The datasheet's 214 x 107 cell texts, the part of its fill that is not the list control.
+void BM_DatasheetTexts(benchmark::State& state)
+{
+    build_country_names();
+    load_statistics();
+    for (auto _ : state) {
+        int characters = 0;
+        for (int code = 1; code <= COUNTRY_COUNT; ++code)
+            for (int column = 1; column < STAT_COLUMN_COUNT; ++column) characters += *cell_text(code, column) != 0;
+        benchmark::DoNotOptimize(characters);
+    }
+}
+BENCHMARK(BM_DatasheetTexts)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

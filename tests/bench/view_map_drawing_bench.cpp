@@ -2,12 +2,19 @@
 // on the real outlines at the start-up size (a 960 x 480 client drawn on 1920 x 960).
 #include <benchmark/benchmark.h>
 #include "platform/cairo_draw.h"
-#include "view/map_colours.h"
+#include "stats/colouring.h"
 #include "view/map_paint.h"
 #include "view/world.h"
 
 namespace {
 const int USED_WIDTH = 1920, USED_HEIGHT = 960, CLIENT_WIDTH = 960, CLIENT_HEIGHT = 480;
+
+MapColouring colouring;   // the start-up colouring
+
+Colour start_up_colour(int polygon, int sector, int band)
+{
+    return country_colour(colouring, polygons, polygon, sector, band);
+}
 
 ProjectedMap prepare_map(int projection)
 {
@@ -31,11 +38,13 @@ BENCHMARK(BM_RefreshPickingSurface)->Arg(0)->Arg(30)->Unit(benchmark::kMilliseco
 static void BM_PaintMap(benchmark::State& state)
 {
     const ProjectedMap map = prepare_map(0);
+    load_statistics();
+    colour_countries(START_COLOURING, country_stats, colouring);
     Canvas canvas = {}, shown = {};
     create_image_canvas(canvas, CAIRO_FORMAT_RGB24, USED_WIDTH, USED_HEIGHT);
     create_image_canvas(shown, CAIRO_FORMAT_RGB24, CLIENT_WIDTH, CLIENT_HEIGHT);
     for (auto _ : state) {
-        paint_map(canvas, USED_WIDTH, USED_HEIGHT, map, WHOLE_MAP_VIEW, neutral_colour, OUTLINE_CELL_FRAMES);
+        paint_map(canvas, USED_WIDTH, USED_HEIGHT, map, WHOLE_MAP_VIEW, start_up_colour, OUTLINE_CELL_FRAMES);
         shrink_canvas(canvas, USED_WIDTH, USED_HEIGHT, shown, CLIENT_WIDTH, CLIENT_HEIGHT);
     }
     close_canvas(canvas);

@@ -1,5 +1,6 @@
 // tests/win32/running_application.h: a fixture that starts the program without its message loop,
-// with the main window hidden but sized, and takes it down again after each test.
+// with the main window hidden but sized (the statistics and flag windows show themselves), and
+// takes it all down again after each test.
 #pragma once
 #include <gtest/gtest.h>
 #include "app/app.h"
@@ -17,9 +18,11 @@ protected:
     void TearDown() override
     {
         shut_down_application();
+        DestroyWindow(flag_window);
+        DestroyWindow(stats_window);
         DestroyWindow(main_window);
         MSG message;
         while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {}
-        main_window = NULL;
+        flag_window = stats_window = main_window = NULL;
     }
 };

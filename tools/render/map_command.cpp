@@ -1,25 +1,35 @@
 // tools/render/map_command.cpp: `orbily-render map OUT.png|OUT.svg|OUT.pdf [--projection N]
-// [--rotation R] [--width W] [--height H] [--boundaries] [--view LEFT TOP RIGHT BOTTOM]`.
+// [--rotation R] [--width W] [--height H] [--boundaries] [--view LEFT TOP RIGHT BOTTOM]
+// [--colours NAME] [--statistic COLUMN] [--divisor COLUMN] [--mode NAME] [--select CODE,...]`.
 // PNG: what the window shows for a W x H client on a screen twice that size, drawn k times
 // larger and shrunk by averaging. SVG, PDF: the whole map as vectors, like the map metafile.
+// Colours: as the statistics window's lists and the datasheet's selection would give them.
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include "projection/projection.h"
+#include "tools/render/colouring_options.h"
 #include "tools/render/command.h"
 #include "tools/render/picture_file.h"
-#include "view/map_colours.h"
 #include "view/map_paint.h"
 
 namespace {
-
 
 struct MapRequest {
     std::string path;
     int projection = 0, rotation = 0, width = 960, height = 480;
     bool boundaries = false;
     MapView view = WHOLE_MAP_VIEW;
+    ColouringOptions colouring;
 };
+
+// What the map is coloured with: one table per run, as the window has one.
+MapColouring map_colouring;
+
+Colour map_country_colour(int polygon, int sector, int band)
+{
+    return country_colour(map_colouring, polygons, polygon, sector, band);
+}
 
 bool read_view(const Arguments& a, size_t& i, MapView& view, std::string& error)
 {
@@ -42,6 +52,9 @@ bool read_view(const Arguments& a, size_t& i, MapView& view, std::string& error)
 bool read_request(const Arguments& a, MapRequest& r, std::string& error)
 {
     for (size_t i = 0; i < a.size(); ++i) {
+        const OptionReading colouring = read_colouring_option(a, i, ALL_COLOURING_OPTIONS, r.colouring, error);
+        if (colouring == OPTION_BAD) return false;
+        if (colouring == OPTION_READ) continue;
         const std::string& word = a[i];
         bool ok = true;
         if (word == "--projection") ok = read_option_number(a, i, 0, PROJECTION_COUNT - 1, r.projection, error);
@@ -71,7 +84,7 @@ bool write_png_map(const MapRequest& r, const ProjectedMap& map, OutlineMode mod
                 std::strerror(ENOMEM);
         return false;
     }
-    paint_map(large, used_width, used_height, map, r.view, neutral_colour, mode);
+    paint_map(large, used_width, used_height, map, r.view, map_country_colour, mode);
     shrink_canvas(large, used_width, used_height, small, r.width, r.height);
     const bool saved = save_png(small, r.path, error);
     close_canvas(large);
@@ -84,7 +97,7 @@ bool write_vector_map(const MapRequest& r, const ProjectedMap& map, OutlineMode 
     VectorFile file;
     if (!open_vector_file(file, r.path, r.width, r.height, error)) return false;
     cairo_scale(file.canvas.cairo, r.width / (360.0 * METAFILE_UNITS), r.height / (180.0 * METAFILE_UNITS));
-    paint_whole_map(file.canvas, map, neutral_colour, mode);
+    paint_whole_map(file.canvas, map, map_country_colour, mode);
     return finish_vector_file(file, error);
 }
 
@@ -92,9 +105,11 @@ bool write_vector_map(const MapRequest& r, const ProjectedMap& map, OutlineMode 
 
 bool run_map(const Arguments& arguments, std::string&, std::string& error)
 {
+    prepare_world();
+    load_statistics();   // the options name statistics by their titles
     MapRequest request;
     if (!read_request(arguments, request, error)) return false;
-    prepare_world();
+    apply_colouring_options(request.colouring, map_colouring);
     const ProjectedMap map = project_all(request.projection, request.rotation);
     const OutlineMode mode = request.boundaries ? OUTLINE_BOUNDARIES : OUTLINE_CELL_FRAMES;
     if (picture_format_of(request.path) == PICTURE_PNG) return write_png_map(request, map, mode, error);
