@@ -121,6 +121,7 @@ TEST(RunMapCommand, ColouringOptionsColourAsTheWindowsLists)
 
 TEST(RunMapCommand, BadInputFailsWithOneLineAndNoFile)
 {
+    const std::string EXAMPLE = ORBILY_SOURCE_DIR "/docs/example-figures.csv";
     const std::string path = testing::TempDir() + "map_bad.png";
     const std::string arguments[] = {"map", "map out.bmp", "map " + path + " --projection 128",
                                      "map " + path + " --rotation -1", "map " + path + " --width 0",
@@ -128,7 +129,13 @@ TEST(RunMapCommand, BadInputFailsWithOneLineAndNoFile)
                                      "map " + path + " --zoom 2", "map /nonexistent/folder/map.png",
                                      "map " + path + " --colours Purple", "map " + path + " --mode",
                                      "map " + path + " --statistic 13", "map " + path + " --divisor Nothing",
-                                     "map " + path + " --select FR,XX", "map " + path + " --select 215"};
+                                     "map " + path + " --select FR,XX", "map " + path + " --select 215",
+                                     "map " + path + " --data /nonexistent/figures.csv --value v",
+                                     "map " + path + " --data " + EXAMPLE + " --value Sales",
+                                     "map " + path + " --data " + EXAMPLE, "map " + path + " --value Staff",
+                                     "map " + path + " --legend", "map " + path + " --statistic 14 --title T",
+                                     "map " + path + " --statistic 14 --legend --colours Political",
+                                     "map " + path + " --statistic 14 --data " + EXAMPLE + " --value Staff"};
     for (const std::string& argument : arguments) {
         const RenderRun run = run_render(argument);
         EXPECT_EQ(run.status, 2) << argument;

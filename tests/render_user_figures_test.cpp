@@ -5,7 +5,12 @@
 #include <map>
 #include <string>
 #include "geo/countries.h"
+#include "stats/colouring.h"
 #include "stats/country_stats.h"
+#include "stats/csv_export.h"
+#include "tests/file_contents.h"
+#include "tests/render_harness.h"
+#include "tools/render/text_encoding.h"
 #include "tools/render/user_figures.h"
 
 namespace {
@@ -104,4 +109,54 @@ TEST(ReadUserFigures, SeparatorsQuotesEncodingsNumbersAndFaults)
                 EXPECT_EQ(got.divisors[code - 1], column_value(stats_of(code), 14)) << c.what << ", " << code;
     }
     std::remove(path.c_str());
+}
+
+// The program's own export read back in place of each statistic, under each mode, with and
+// without a divisor from the file or from the statistics: the same ranks and the same colours.
+TEST(ReadUserFigures, OwnExportColoursAsTheStatisticDoes)
+{
+    build_country_names();
+    load_statistics();
+    const std::string path = testing::TempDir() + "own_export.csv";
+    int reason = 0;
+    ASSERT_TRUE(export_statistics_csv(path.c_str(), reason));
+    static MapColouring expected, got;
+    for (int item = 1; item <= VALUE_COLUMN_COUNT; ++item) {
+        std::string title;
+        append_utf8_from_cp1252(title, stat_columns[FIRST_VALUE_COLUMN + item - 1].title);
+        const std::string population = "Population: Total";
+        const FigureRequest requests[] = {{path, title}, {path, title, "ISO/3", population}, {path, title, "", "14"}};
+        for (int r = 0; r < 3; ++r) {
+            const int mode = (item + r) % SHADE_MODE_COUNT, scheme = SCHEME_SPECTRUM + item % 7;
+            colour_countries(ColouringChoice{scheme, mode, item, r ? 1 : 0}, country_stats, expected);
+            static UserFigures user;
+            std::string error;
+            ASSERT_TRUE(read_user_figures(requests[r], user, error)) << error;
+            compute_statistic_of(country_stats, user.figures, user.divided ? user.divisors : nullptr, mode, got.ranking);
+            build_colour_tables(scheme, country_stats, got);
+            ASSERT_EQ(got.ranking.count, expected.ranking.count) << title << ", request " << r;
+            for (int code = 1; code <= COUNTRY_COUNT; ++code) {
+                EXPECT_EQ(got.countries.pairs[code].normal, expected.countries.pairs[code].normal) << title << ", " << code;
+                EXPECT_EQ(got.countries.pairs[code].selected, expected.countries.pairs[code].selected) << title;
+            }
+        }
+    }
+    std::remove(path.c_str());
+}
+
+// The same through orbily-render: a picture with its legend, byte for byte.
+TEST(ReadUserFigures, OwnExportDrawsTheStatisticsPicture)
+{
+    const std::string csv = testing::TempDir() + "own_export_map.csv";
+    const std::string by_statistic = testing::TempDir() + "by_statistic.png", by_data = testing::TempDir() + "by_data.png";
+    ASSERT_EQ(run_render("csv " + csv).status, 0);
+    const std::string common = " --width 320 --height 160 --colours \"Green Scale\" --mode Logarithmic --legend";
+    ASSERT_EQ(run_render("map " + by_statistic + common + " --statistic \"Land Area (km\xC2\xB2)\" --divisor 14").status, 0);
+    const RenderRun data = run_render("map " + by_data + common + " --data " + csv +
+                                      " --value \"Land Area (km\xC2\xB2)\" --divisor \"Population: Total\"");
+    ASSERT_EQ(data.status, 0) << data.errors;
+    const std::string picture = read_file(by_statistic);
+    EXPECT_GT(picture.size(), 1000u);
+    EXPECT_EQ(read_file(by_data), picture);
+    for (const std::string& path : {csv, by_statistic, by_data}) std::remove(path.c_str());
 }

@@ -1,9 +1,10 @@
-// tools/render/figure_numbers.cpp: a number is rewritten into the plain form "-123.45e6" and
-// then converted by strtod, which the program never puts under another locale.
+// tools/render/figure_numbers.cpp: a number is rewritten into the plain form "-123.45e6", then
+// converted as the program decodes its own figures (see to_double).
 #include "tools/render/figure_numbers.h"
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include "stats/decimal.h"
 
 namespace {
 
@@ -74,6 +75,31 @@ void read_integer_part(const std::string& text, size_t& i, DecimalMark mark, std
     }
 }
 
+// The plain form as a double: up to 15 significant digits as a whole number times a power of
+// ten, the arithmetic of the program's own figures, so that its export reads back to the very
+// doubles it was written from; longer numbers as strtod rounds them.
+double to_double(const std::string& plain)
+{
+    std::string digits;   // all of them, zeros in front included
+    int fraction_digits = 0;
+    long exponent = 0;
+    bool in_fraction = false;
+    for (size_t i = 0; i < plain.size() && plain[i] != 'e'; ++i) {
+        if (plain[i] == '.') in_fraction = true;
+        if (plain[i] < '0' || plain[i] > '9') continue;
+        digits += plain[i];
+        fraction_digits += in_fraction;
+    }
+    const size_t e = plain.find('e');
+    if (e != std::string::npos) exponent = std::strtol(plain.c_str() + e + 1, nullptr, 10);
+    const size_t first_significant = std::min(digits.find_first_not_of('0'), digits.size());
+    if (digits.size() - first_significant > 15 || exponent > 400 || exponent < -400)
+        return std::strtod(plain.c_str(), nullptr);
+    const double whole = double(std::strtoll(digits.c_str() + first_significant, nullptr, 10));
+    const double magnitude = whole * power_of_ten(int(exponent) - fraction_digits);
+    return plain[0] == '-' ? -magnitude : magnitude;
+}
+
 }  // namespace
 
 bool parse_figure(const std::string& text, DecimalMark mark, double& value)
@@ -104,7 +130,7 @@ bool parse_figure(const std::string& text, DecimalMark mark, double& value)
         i = k + exponent;
     }
     if (i != core.size()) return false;
-    value = std::strtod(plain.c_str(), nullptr);
+    value = to_double(plain);
     return std::isfinite(value);
 }
 
