@@ -86,10 +86,10 @@ void draw_ramp(cairo_t* cairo, int scheme, int left, int right, double top, doub
     draw_box(cairo, left, top, columns, height, NO_COLOUR);
 }
 
-// The labels under the ramp, each centred on its place but kept within the ramp, so the ends
-// align with the ramp's ends; a label between would run into the ends is left out.
-void draw_labels(cairo_t* cairo, const std::vector<LegendLabel>& labels, int left, int right, double baseline,
-                 double gap)
+// The labels under the ramp, each with a tick at its place and centred on it but kept within the
+// ramp, so the ends align with the ramp's ends; a label that would run into the ends is left out.
+void draw_labels(cairo_t* cairo, const std::vector<LegendLabel>& labels, int left, int right, double tick_top,
+                 double baseline, double gap)
 {
     const size_t n = labels.size();
     std::vector<double> xs(n), widths(n);
@@ -102,6 +102,9 @@ void draw_labels(cairo_t* cairo, const std::vector<LegendLabel>& labels, int lef
         const bool end = i == 0 || i + 1 == n;
         if (!end && (xs[i] < xs[0] + widths[0] + gap || xs[i] + widths[i] + gap > xs[n - 1])) continue;
         show_text(cairo, xs[i], baseline, labels[i].text);
+        const double tick = std::min(right - 1.0, std::floor(left + labels[i].shade * (right - left)));
+        cairo_rectangle(cairo, tick, tick_top, 1, (baseline - tick_top) / 3);
+        cairo_fill(cairo);
     }
 }
 
@@ -156,7 +159,7 @@ void draw_legend(Canvas& canvas, int top, int width, const Legend& legend)
     show_text(cairo, swatch_left + swatch + 0.4 * f, ramp_top + 0.8 * f, NO_VALUE_LABEL);
     if (ramp_right > ramp_left) {
         draw_ramp(cairo, legend.scheme, ramp_left, ramp_right, ramp_top, f);
-        draw_labels(cairo, legend.labels, ramp_left, ramp_right, ramp_top + 2.2 * f, 0.8 * f);
+        draw_labels(cairo, legend.labels, ramp_left, ramp_right, ramp_top + f, ramp_top + 2.2 * f, 0.8 * f);
     }
     cairo_restore(cairo);
     cairo_surface_flush(canvas.surface);
