@@ -1,6 +1,6 @@
-// tools/render/country_keys.cpp: one index from folded text to country, built on first use from
-// the country table and the statistics' code columns. Folding drops case and the accents of
-// Latin letters, so "Cote d'Ivoire" is found as "CÔTE D'IVOIRE" too.
+// tools/render/country_keys.cpp: one index from folded text to country, built on first use.
+// Folding drops case and the accents of Latin letters and reads "’" as "'", so "Cote d'Ivoire"
+// is found as "CÔTE D’IVOIRE" too.
 #include "tools/render/country_keys.h"
 #include <cstdlib>
 #include <map>
@@ -37,7 +37,10 @@ std::string folded(const std::string& text)
         const unsigned char c = text[i];
         if (c >= 'A' && c <= 'Z') {
             fold += char(c - 'A' + 'a');
-        } else if (c == 0xC3 && i + 1 < last && (unsigned char)text[i + 1] >= 0x80 && (unsigned char)text[i + 1] < 0xC0) {
+        } else if (text.compare(i, 3, "\xE2\x80\x99") == 0) {   // the apostrophe a word processor makes
+            fold += '\'';
+            i += 2;
+        } else if (c == 0xC3 && i + 1 < last && ((unsigned char)text[i + 1] & 0xC0) == 0x80) {   // U+00C0..U+00FF
             const char base = LATIN1_BASE_LETTERS[(unsigned char)text[i + 1] - 0x80];
             if (base == '?') fold.append(text, i, 2);
             else fold += base;

@@ -191,7 +191,7 @@ bool read_csv_table(const std::string& path, CsvTable& table, std::string& error
     table.rows.clear();
     CsvSplitter splitter(text, table.separator);
     if (splitter.at_end()) return error = path + ": empty, without even a line of column names", false;
-    if (!splitter.next_row(table.header, reason)) return error = csv_place(path, table.header.line) + ": " + reason, false;
+    if (!splitter.next_row(table.header, reason)) return error = csv_place(path, 1) + ": " + reason, false;
     if (!has_text(table.header)) return error = csv_place(path, 1) + ": no column names", false;
     while (!splitter.at_end()) {
         CsvRow row;

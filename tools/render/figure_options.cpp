@@ -43,8 +43,10 @@ bool settle_figure_options(const Arguments& arguments, const FigureOptions& figu
                            std::string& error)
 {
     const bool data = !figures.data.path.empty();
-    if (!data && (!figures.data.value.empty() || !figures.data.key.empty()))
-        return error = (figures.data.value.empty() ? "--key" : "--value") + std::string(" goes with --data FILE"), false;
+    if (!data && (!figures.data.value.empty() || !figures.data.key.empty())) {
+        error = std::string(figures.data.value.empty() ? "--key" : "--value") + " goes with --data FILE";
+        return false;
+    }
     if (data && figures.data.value.empty()) return error = "--data needs --value COLUMN", false;
     if (data && colouring.choice.statistic > 0) return error = "--data and --statistic exclude each other", false;
     if (!figures.title.empty() && !figures.legend) return error = "--title goes with --legend", false;

@@ -1,6 +1,7 @@
 // tools/render/user_figures.cpp: columns by name, keys to countries, cells to numbers, in file
 // order; the first fault ends the reading, except unknown keys, which are gathered and counted.
 #include "tools/render/user_figures.h"
+#include <algorithm>
 #include <cctype>
 #include "stats/country_stats.h"
 #include "tools/render/colouring_options.h"
@@ -93,6 +94,41 @@ std::string country_name(int code)
     return name;
 }
 
+// The divisor: the file's column of that name, else the statistic of that number or title.
+bool add_divisor(const std::string& path, const CsvTable& table, const std::string& name,
+                 std::vector<NumberColumn>& columns, UserFigures& figures, std::string& error)
+{
+    const std::vector<std::string>& names = table.header.cells;
+    const auto found = std::find(names.begin(), names.end(), name);
+    if (found != names.end()) {
+        columns.push_back(number_column(table, int(found - names.begin()), figures.divisors));
+        figures.title += " / " + name;
+        return true;
+    }
+    const int item = statistic_item_of(name);
+    if (item == 0) {
+        error = csv_place(path, table.header.line) + ": --divisor " + quoted(name) +
+                " is neither a column of the file nor a column 14..107 or its exact title";
+        return false;
+    }
+    for (int i = 0; i < COUNTRY_COUNT; ++i) figures.divisors[i] = country_stats[i].values[item - 1];
+    figures.title += " / ";
+    append_utf8_from_cp1252(figures.title, stat_columns[FIRST_VALUE_COLUMN + item - 1].title);
+    return true;
+}
+
+// False, with the message, when a row has text beyond the named columns.
+bool fits_header(const std::string& path, const CsvRow& header, const CsvRow& row, std::string& error)
+{
+    for (size_t i = header.cells.size(); i < row.cells.size(); ++i) {
+        if (row.cells[i].empty()) continue;
+        error = csv_place(path, row.line) + ": " + quoted(row.cells[i]) + " stands beyond the last of the " +
+                std::to_string(header.cells.size()) + " named columns";
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool read_user_figures(const FigureRequest& request, UserFigures& figures, std::string& error)
@@ -107,36 +143,12 @@ bool read_user_figures(const FigureRequest& request, UserFigures& figures, std::
     std::vector<NumberColumn> columns = {number_column(table, value, figures.figures)};
     figures.title = header.cells[value];
     figures.divided = !request.divisor.empty();
-    if (figures.divided) {
-        int divisor = NO_COLUMN;
-        for (int i = 0; i < int(header.cells.size()); ++i)
-            if (header.cells[i] == request.divisor) divisor = i;
-        const int item = divisor == NO_COLUMN ? statistic_item_of(request.divisor) : 0;
-        if (divisor != NO_COLUMN) {
-            columns.push_back(number_column(table, divisor, figures.divisors));
-            figures.title += " / " + header.cells[divisor];
-        } else if (item > 0) {
-            for (int i = 0; i < COUNTRY_COUNT; ++i) figures.divisors[i] = country_stats[i].values[item - 1];
-            figures.title += " / ";
-            append_utf8_from_cp1252(figures.title, stat_columns[FIRST_VALUE_COLUMN + item - 1].title);
-        } else {
-            error = csv_place(path, header.line) + ": --divisor " + quoted(request.divisor) +
-                    " is neither a column of the file nor a column 14..107 or its exact title";
-            return false;
-        }
-    }
+    if (figures.divided && !add_divisor(path, table, request.divisor, columns, figures, error)) return false;
     const std::string& key_name = header.cells[key];
     std::vector<std::pair<int, std::string>> unknown;   // line, key
     int line_of_country[COUNTRY_COUNT + 1] = {};
     for (const CsvRow& row : table.rows) {
-        if (row.cells.size() > header.cells.size()) {
-            for (size_t i = header.cells.size(); i < row.cells.size(); ++i) {
-                if (row.cells[i].empty()) continue;
-                error = csv_place(path, row.line) + ": " + quoted(row.cells[i]) + " stands beyond the last of the " +
-                        std::to_string(header.cells.size()) + " named columns";
-                return false;
-            }
-        }
+        if (!fits_header(path, header, row, error)) return false;
         const std::string& key_text = cell_of(row, key);
         const CountryKey country = match_country_key(key_text);
         const std::string place = csv_place(path, row.line, key_name);
@@ -159,7 +171,8 @@ bool read_user_figures(const FigureRequest& request, UserFigures& figures, std::
             const std::string& cell = cell_of(row, column.index);
             double number = MISSING_VALUE;
             if (!cell.empty() && !parse_figure(cell, column.mark, number)) {
-                error = csv_place(path, row.line, header.cells[column.index]) + ": " + quoted(cell) + " is not a number";
+                const std::string& name = header.cells[column.index];
+                error = csv_place(path, row.line, name) + ": " + quoted(cell) + " is not a number";
                 return false;
             }
             if (country.kind == KEY_COUNTRY) column.figures[country.code - 1] = number;
