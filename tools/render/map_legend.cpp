@@ -28,9 +28,10 @@ LegendLabel value_label(double value, double shade)
     return LegendLabel{format_number(0, value), shade};
 }
 
-LegendLabel rank_label(int rank, double shade)
+// A rank where "Ranked" puts it: rank r of n values has shade (r - 1) / (n - 1).
+LegendLabel rank_label(int rank, int n)
 {
-    return LegendLabel{format_ordinal(rank), shade};
+    return LegendLabel{format_ordinal(rank), n > 1 ? double(rank - 1) / (n - 1) : 1.0};
 }
 
 // The text size for a legend under a map width units wide.
@@ -95,14 +96,14 @@ void draw_labels(cairo_t* cairo, const std::vector<LegendLabel>& labels, int lef
     std::vector<double> xs(n), widths(n);
     for (size_t i = 0; i < n; ++i) {
         widths[i] = text_width(cairo, labels[i].text);
-        const double place = left + labels[i].shade * (right - left);
+        const double place = left + labels[i].shade * (right - left - 1);
         xs[i] = std::max(double(left), std::min(right - widths[i], place - widths[i] / 2));
     }
     for (size_t i = 0; i < n; ++i) {
         const bool end = i == 0 || i + 1 == n;
         if (!end && (xs[i] < xs[0] + widths[0] + gap || xs[i] + widths[i] + gap > xs[n - 1])) continue;
         show_text(cairo, xs[i], baseline, labels[i].text);
-        const double tick = std::min(right - 1.0, std::floor(left + labels[i].shade * (right - left)));
+        const double tick = std::floor(left + labels[i].shade * (right - left - 1));
         cairo_rectangle(cairo, tick, tick_top, 1, (baseline - tick_top) / 3);
         cairo_fill(cairo);
     }
@@ -115,12 +116,12 @@ std::vector<LegendLabel> legend_labels(int mode, const DescendingValues& ranking
     const int n = ranking.count;
     if (n == 0) return {};
     const double max = ranking.values[0], min = ranking.values[n - 1];
-    if (max - min <= 0) return {mode == SHADE_RANKED ? rank_label(1, 1) : value_label(max, 1)};
+    if (max - min <= 0) return {mode == SHADE_RANKED ? LegendLabel{"1st", 1} : value_label(max, 1)};
     if (mode == SHADE_RANKED) {
-        std::vector<LegendLabel> labels = {rank_label(1, 0)};
-        const int middle = (n - 1) / 2;
-        if (middle > 0) labels.push_back(rank_label(rank_at(ranking, middle), double(middle) / (n - 1)));
-        labels.push_back(rank_label(rank_at(ranking, n - 1), 1));
+        std::vector<LegendLabel> labels = {rank_label(1, n)};
+        const int middle = rank_at(ranking, (n - 1) / 2);
+        if (middle > 1) labels.push_back(rank_label(middle, n));
+        labels.push_back(rank_label(rank_at(ranking, n - 1), n));
         return labels;
     }
     const double middle = mode == SHADE_LOGARITHMIC ? LOGARITHMIC_MIDDLE : 0.5;

@@ -21,9 +21,9 @@ struct Legend {
 
 // The labels for the values ranked in ranking under mode, formatted as the datasheet's
 // "Statistic" column: the smallest value at shade 0, the largest at 1 and the value of shade
-// 0.5 in between; under "Ranked" the ranks instead, first ("1st") at 0 and last at 1, and the
-// rank halfway down the list where it lies. One label at 1 when all values are equal (every
-// country then has shade 1); none when no country has a value.
+// 0.5 in between; under "Ranked" the first rank ("1st"), the rank halfway down the list and the
+// last rank, each at its shade (ties at the bottom end the ranks before 1). One label at 1
+// when all values are equal (every country then has shade 1); none when no value is present.
 std::vector<LegendLabel> legend_labels(int mode, const DescendingValues& ranking);
 
 // The height of the legend band below a map width pixels (or points) wide.
