@@ -42,6 +42,8 @@ TEST(ReadUserFigures, SeparatorsQuotesEncodingsNumbersAndFaults)
         {"semicolons, CR LF, quotes with doubled quotes and separators inside",
          "\"Land\";\"Wert\"\r\n\"Korea, South\";\"1,5\"\r\n\"Cote d'Ivoire\" ; 7\r\n",
          {"", "Wert"}, {{KR, 1.5}, {CI, 7}}, {}, nullptr},
+        {"CR alone ends lines too, and a file may end without one", "c,v\rFR,1\rDE,2", {"", "v"}, {{FR, 1}, {DE, 2}}, {},
+         nullptr},
         {"a quoted key with a quote and a line end in another column",
          "key,note,v\nFR,\"he said \"\"hi\"\"\nthen left\",3\nDE,,4\n", {"", "v"}, {{FR, 3}, {DE, 4}}, {}, nullptr},
         {"UTF-8 with its mark, accents and a typographic apostrophe folded",
