@@ -43,6 +43,8 @@ TEST(FlagAssembler, EmbeddedBlobIsTheAssembledSource)
     std::remove(out.c_str());
 }
 
+// The assembler refuses colour 15 and paths of more than 64 points (stars cannot exceed 19 in
+// the format), so this round trip also proves that the embedded blob keeps to those limits.
 TEST(FlagDisassembler, AssemblingTheDisassemblyGivesTheSameBytes)
 {
     const std::string blob = scratch("blob.bin"), text = scratch("blob.txt"), again = scratch("again.bin");
