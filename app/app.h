@@ -127,6 +127,8 @@ void fill_datasheet(HWND window);
 HIMAGELIST build_flag_images();
 // The "Statistic" column of every row from the current values, in display order.
 void update_statistic_column();
+// The datasheet's order of names and code texts: lstrcmpiA, by the user's locale.
+int user_text_order(const char* s1, const char* s2);
 // The list's WM_NOTIFY: selection, sorting, Enter, Escape and double-click.
 LRESULT stats_notify(const NMHDR* notification);
 // Selects, focuses and reveals the row of country code 1..214; 0 clears the selection.

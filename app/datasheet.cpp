@@ -37,7 +37,7 @@ static void set_cell(HWND list, int row, int column, const char* text)
 HIMAGELIST build_flag_images()
 {
     HIMAGELIST images = ImageList_Create(FLAG_IMAGE_WIDTH, FLAG_IMAGE_HEIGHT, ILC_COLOR24, COUNTRY_COUNT, 0);
-    static Canvas large, small;
+    Canvas large, small;
     create_dib_canvas(large, FLAG_CANVAS_WIDTH, FLAG_CANVAS_HEIGHT);
     create_dib_canvas(small, FLAG_IMAGE_WIDTH, FLAG_IMAGE_HEIGHT);
     for (int code = 1; code <= COUNTRY_COUNT; ++code) {
@@ -86,6 +86,7 @@ void fill_datasheet(HWND window)
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, DATASHEET_EX_STYLES, DATASHEET_EX_STYLES);
     SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, LPARAM(build_flag_images()));
     insert_columns(list);
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);   // no repaint work for each of the 22,898 texts
     for (int row = 0; row < COUNTRY_COUNT; ++row) {
         const int code = row + 1;
         LVITEMA item = {};
@@ -96,6 +97,7 @@ void fill_datasheet(HWND window)
         SendMessageA(list, LVM_INSERTITEMA, 0, LPARAM(&item));
         for (int column = 1; column < STAT_COLUMN_COUNT; ++column) set_cell(list, row, column, cell_text(code, column));
     }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
 }
 
 void update_statistic_column()
@@ -105,9 +107,12 @@ void update_statistic_column()
     for (int row = 0; row < rows; ++row) set_cell(list, row, COLUMN_STATISTIC, statistic_text(code_of_row(list, row), false));
 }
 
+// Names and codes in the user's order, as every other list of the system sorts them.
+int user_text_order(const char* s1, const char* s2) { return lstrcmpiA(s1, s2); }
+
 static int CALLBACK compare_list_rows(LPARAM code1, LPARAM code2, LPARAM key)
 {
-    static const RowTable rows = {country_stats, country_names, stat_columns};
+    static const RowTable rows = {country_stats, country_names, stat_columns, user_text_order};
     return compare_rows(rows, int(code1), int(code2), int(key));
 }
 

@@ -36,8 +36,11 @@ include(GoogleTest)
 gtest_discover_tests(orbily_tests DISCOVERY_TIMEOUT 60)
 
 file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*.cpp)
+# PROJ is the yardstick of the projection benchmark only; nothing else links it.
+pkg_check_modules(PROJ REQUIRED IMPORTED_TARGET proj)
 add_executable(orbily_bench ${BENCH_SOURCES})
-target_link_libraries(orbily_bench PRIVATE orbily_cairo benchmark::benchmark benchmark::benchmark_main)
+target_link_libraries(orbily_bench PRIVATE orbily_cairo PkgConfig::PROJ benchmark::benchmark
+                      benchmark::benchmark_main)
 
 # The generators' stages test themselves with Python's unittest: every tools/<folder>/test_*.py,
 # one ctest per folder.

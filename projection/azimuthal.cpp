@@ -29,15 +29,13 @@ int project_polar_orthographic(const ProjectionContext& ctx)
     const int sector = display_sector(ctx);
     const int b = 30 * ctx.band;
     const double sigma = b < 89 ? -1.0 : 1.0;
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double d = sin_d(rad(b + double(in[1])));
-        const double a = rad(15.0 * sector + in[0]);
-        out[0] = float((sigma - d * sin_d(a)) * 90.0 + 180.0);
-        out[1] = float(d * 90.0 * sigma * cos_d(a) + 90.0);
-    }
-    return ctx.count;
+    return project_each_point_by_lines(
+        ctx, [b](double y) { return sin_d(rad(b + y)); },
+        [sector](double x) { return angle_of(rad(15.0 * sector + x)); },
+        [sigma](double d, const Angle& a, float* out) {
+            out[0] = float((sigma - d * a.sine) * 90.0 + 180.0);
+            out[1] = float(d * 90.0 * sigma * a.cosine + 90.0);
+        });
 }
 
 // Equatorial Orthographic: the hemispheres west and east of the sector turned by 18 as two discs
@@ -47,14 +45,12 @@ int project_equatorial_orthographic(const ProjectionContext& ctx)
     const int d = display_sector_plus(ctx, 18);
     const double side = d < 12 ? -1.0 : 1.0;
     const int b = 30 * ctx.band;
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double c = rad(b + double(in[1]));
-        out[0] = float(side * (cos_d(rad(15.0 * d + in[0])) * sin_d(c) + 1.0) * 90.0 + 180.0);
-        out[1] = float(90.0 - 90.0 * cos_d(c));
-    }
-    return ctx.count;
+    return project_each_point_by_lines(
+        ctx, [b](double y) { return angle_of(rad(b + y)); }, [d](double x) { return cos_d(rad(15.0 * d + x)); },
+        [side](const Angle& c, double cos_l, float* out) {
+            out[0] = float(side * (cos_l * c.sine + 1.0) * 90.0 + 180.0);
+            out[1] = float(90.0 - 90.0 * c.cosine);
+        });
 }
 
 // Oblique Orthographic, the globe seen from 30 N above longitude 0 (also the application icon):
@@ -66,25 +62,22 @@ int project_oblique_orthographic(const ProjectionContext& ctx)
     if (on_far_side(ctx, FAR_SIDE_ORTHOGRAPHIC, b)) return 0;
     const int turned = 15 * ((b + 6) % SECTOR_COUNT);
     const int band_deg = 30 * ctx.band;
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double c = rad(band_deg + double(in[1]));
-        const double l = rad(turned + double(in[0]));
-        const double d = -sin_d(c) * sin_d(l);
-        const double e = 0.8660254f * d - 0.5 * cos_d(c);
-        const double f = 1.0 / sqrt_d(1.0 - e * e);
-        const double g = float(-sin_d(c) * cos_d(l));
-        const double d2 = 0.5 * d + 0.8660254f * cos_d(c);
-        if (e > 0.0) {
-            out[0] = float(f * g * 90.0 + 180.0);
-            out[1] = float(90.0 - d2 * f * 90.0);
-        } else {
-            out[0] = float(90.0 * g + 180.0);
-            out[1] = float(90.0 - 90.0 * d2);
-        }
-    }
-    return ctx.count;
+    return project_each_point_by_lines(
+        ctx, [band_deg](double y) { return angle_of(rad(band_deg + y)); },
+        [turned](double x) { return angle_of(rad(turned + x)); }, [](const Angle& c, const Angle& l, float* out) {
+            const double d = -c.sine * l.sine;
+            const double e = 0.8660254f * d - 0.5 * c.cosine;
+            const double f = 1.0 / sqrt_d(1.0 - e * e);
+            const double g = float(-c.sine * l.cosine);
+            const double d2 = 0.5 * d + 0.8660254f * c.cosine;
+            if (e > 0.0) {
+                out[0] = float(f * g * 90.0 + 180.0);
+                out[1] = float(90.0 - d2 * f * 90.0);
+            } else {
+                out[0] = float(90.0 * g + 180.0);
+                out[1] = float(90.0 - 90.0 * d2);
+            }
+        });
 }
 
 // Polar Gnomonic of the northern hemisphere about (180, 90); colatitudes beyond 80 are held at
@@ -94,15 +87,12 @@ int project_polar_gnomonic(const ProjectionContext& ctx)
     const int b = 30 * ctx.band;
     if (b > 88) return 0;
     const int turned = 15 * display_sector_plus(ctx, 18);
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double e = 50.0 * tan_d(rad(min_f(float(b + double(in[1])), 80.0f)));
-        const double a = float(rad(turned + double(in[0])));
-        out[0] = float(180.0 - e * cos_d(a));
-        out[1] = float(e * sin_d(a) + 90.0);
-    }
-    return ctx.count;
+    return project_each_point_by_lines(
+        ctx, [b](double y) { return 50.0 * tan_d(rad(min_f(float(b + y), 80.0f))); },
+        [turned](double x) { return angle_of(float(rad(turned + x))); }, [](double e, const Angle& a, float* out) {
+            out[0] = float(180.0 - e * a.cosine);
+            out[1] = float(e * a.sine + 90.0);
+        });
 }
 
 // Equatorial Gnomonic: the ten display sectors (turned by 18) 1..10 of bands 1..4, where the
@@ -112,14 +102,12 @@ int project_equatorial_gnomonic(const ProjectionContext& ctx)
     const int b = display_sector_plus(ctx, 18);
     if (b == 0 || b > 10 || ctx.band == 0 || ctx.band == 5) return 0;
     const int band_deg = 30 * ctx.band;
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double a = rad(15.0 * b + in[0] - 90.0);
-        out[0] = float(60.0 * tan_d(a) + 180.0);
-        out[1] = float(60.0 * tan_d(rad(band_deg + double(in[1]) - 90.0)) / cos_d(a) + 90.0);
-    }
-    return ctx.count;
+    return project_each_point_by_lines(
+        ctx, [band_deg](double y) { return 60.0 * tan_d(rad(band_deg + y - 90.0)); },
+        [b](double x) { return angle_of(rad(15.0 * b + x - 90.0)); }, [](double t, const Angle& a, float* out) {
+            out[0] = float(60.0 * (a.sine / a.cosine) + 180.0);
+            out[1] = float(t / a.cosine + 90.0);
+        });
 }
 
 // Oblique Gnomonic of the northern hemisphere seen from 30 N, in this program's own form (its Y
@@ -130,14 +118,18 @@ int project_oblique_gnomonic(const ProjectionContext& ctx)
     const int b = 30 * ctx.band;
     if (b - 90 > 0) return 0;
     const int west = west_edge_deg(ctx);
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double l = float(rad(west + double(in[0])));
-        const double q = rad(b - 90 + double(in[1]));
-        const double cos_l = float(cos_d(l));
-        const double cos_q = float(cos_d(q));
-        const double sin_q = float(sin_d(q));
+    const auto row = [b](double y) {
+        const Angle q = angle_of(rad(b - 90 + y));
+        return Angle{q.radians, double(float(q.sine)), double(float(q.cosine))};
+    };
+    const auto column = [west](double x) {
+        const Angle l = angle_of(float(rad(west + x)));
+        return Angle{l.radians, l.sine, double(float(l.cosine))};
+    };
+    return project_each_point_by_lines(ctx, row, column, [](const Angle& q, const Angle& l, float* out) {
+        const double cos_l = l.cosine;
+        const double cos_q = q.cosine;
+        const double sin_q = q.sine;
         const double f = 0.5 * cos_l * cos_q - 0.8660254f * sin_q;
         double g = 250.0;
         double h = 250.0;
@@ -145,10 +137,9 @@ int project_oblique_gnomonic(const ProjectionContext& ctx)
             g = min_f(float(35.0 / f), 250.0f);
             h = cos_q * g;
         }
-        out[0] = float(h * sin_d(l) + 180.0);
+        out[0] = float(h * l.sine + 180.0);
         out[1] = float(0.5 * sin_q * g + cos_l * h + 90.0);
-    }
-    return ctx.count;
+    });
 }
 
 // Polar perspective maps (Polar Stereographic 0, Polar Perspective Azimuthal 1, Parent I-III 2-4):
@@ -162,16 +153,15 @@ int project_polar_perspective(const ProjectionContext& ctx)
     const int e = 30 * ctx.band - 90;
     const double sigma = e < 0 ? 1.0 : -1.0;
     const int west = west_edge_deg(ctx);
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double c = rad(90.0 - abs_d(e + double(in[1])));   // from the nearer pole
-        const double r = 90.0 * p * float(sin_d(c)) / (p + cos_d(c));
-        const double a = rad(west + double(in[0]));
-        out[0] = float((2.0 - sigma) * 90.0 + r * sin_d(a));
-        out[1] = float(r * sigma * cos_d(a) + 90.0);
-    }
-    return ctx.count;
+    const auto row = [e, p](double y) {
+        const Angle c = angle_of(rad(90.0 - abs_d(e + y)));   // from the nearer pole
+        return 90.0 * p * float(c.sine) / (p + c.cosine);
+    };
+    return project_each_point_by_lines(
+        ctx, row, [west](double x) { return angle_of(rad(west + x)); }, [sigma](double r, const Angle& a, float* out) {
+            out[0] = float((2.0 - sigma) * 90.0 + r * a.sine);
+            out[1] = float(r * sigma * a.cosine + 90.0);
+        });
 }
 
 // Equatorial Stereographic: the hemispheres west and east of the sector turned by 18 as two discs
@@ -181,17 +171,18 @@ int project_equatorial_stereographic(const ProjectionContext& ctx)
     const int d = display_sector_plus(ctx, 18);
     const double e = d < 12 ? 1.0 : -1.0;
     const int b = 30 * ctx.band;
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double a = e * rad(15.0 * d + in[0]);
-        const double q = rad(b - 90 + double(in[1]));
-        const double f = float(cos_d(q));
-        const double g = 1.0 / (sin_d(a) * f + 1.0);
-        out[0] = float(180.0 - e * (g * f * cos_d(a) + 1.0) * 90.0);
-        out[1] = float((g * sin_d(q) + 1.0) * 90.0);
-    }
-    return ctx.count;
+    const auto row = [b](double y) {
+        const Angle q = angle_of(rad(b - 90 + y));
+        return Angle{q.radians, q.sine, double(float(q.cosine))};
+    };
+    return project_each_point_by_lines(
+        ctx, row, [e, d](double x) { return angle_of(e * rad(15.0 * d + x)); },
+        [e](const Angle& q, const Angle& a, float* out) {
+            const double f = q.cosine;
+            const double g = 1.0 / (a.sine * f + 1.0);
+            out[0] = float(180.0 - e * (g * f * a.cosine + 1.0) * 90.0);
+            out[1] = float((g * q.sine + 1.0) * 90.0);
+        });
 }
 
 // Oblique Stereographic, seen from 30 N above longitude 0: a disc of radius 90 about (180, 90),
@@ -202,17 +193,18 @@ int project_oblique_stereographic(const ProjectionContext& ctx)
     const int b = display_sector_plus(ctx, 12);
     if (on_far_side(ctx, FAR_SIDE_STEREOGRAPHIC, b)) return 0;
     const int band_deg = 30 * ctx.band;
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const float p = float(rad(band_deg - 90 + double(in[1])));
-        const float d = float(sin_d(p));
-        const float q = float(cos_d(p));
-        const float l = float(rad(15.0 * b + in[0]));
-        const float e = float(cos_d(l) * q);
+    const auto row = [band_deg](double y) {
+        const Angle p = angle_of(float(rad(band_deg - 90 + y)));
+        return Angle{p.radians, double(float(p.sine)), double(float(p.cosine))};
+    };
+    const auto column = [b](double x) { return angle_of(float(rad(15.0 * b + x))); };
+    return project_each_point_by_lines(ctx, row, column, [](const Angle& p, const Angle& l, float* out) {
+        const float d = float(p.sine);
+        const float q = float(p.cosine);
+        const float e = float(l.cosine * q);
         const float f = float(1.0 / (1.0 - 0.5 * d + 0.8660254f * double(e)));
         const float g = float(double(f) * (0.8660254f * double(d) + 0.5 * e));
-        const float h = float(double(q) * f * sin_d(l));
+        const float h = float(double(q) * f * l.sine);
         const float l2 = float(double(g) * g + double(h) * h);
         if (l2 > 1.0f) {
             const float m = float(1.0 / sqrt_d(l2));   // only here: L is 0 at the centre
@@ -222,8 +214,7 @@ int project_oblique_stereographic(const ProjectionContext& ctx)
             out[0] = float(90.0 * h + 180.0);
             out[1] = float((double(g) + 1.0) * 90.0);
         }
-    }
-    return ctx.count;
+    });
 }
 
 // Polar Azimuthal Equidistant: each hemisphere about its pole, the north centred at (90, 90), the
@@ -287,18 +278,14 @@ int project_equatorial_azimuthal_equidistant(const ProjectionContext& ctx)
     const int a0 = 15 * display_sector_plus(ctx, 18);
     const int b = a0 < 180 ? 90 : 270;
     const int band_deg = 30 * ctx.band;
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double q = rad(in[1] + double(band_deg) - 90.0);
-        const double f = cos_d(q);
-        const double a = rad(a0 + double(in[0]) - b);
-        const double c = acos_d(f * cos_d(a));
-        const double g = c < 0.000001f ? 0.0 : c * 57.29578f / sin_d(c);
-        out[0] = float(b + g * f * sin_d(a));
-        out[1] = float(g * sin_d(q) + 90.0);
-    }
-    return ctx.count;
+    return project_each_point_by_lines(
+        ctx, [band_deg](double y) { return angle_of(rad(y + double(band_deg) - 90.0)); },
+        [a0, b](double x) { return angle_of(rad(a0 + x - b)); }, [b](const Angle& q, const Angle& a, float* out) {
+            const Angle c = arccosine_of(q.cosine * a.cosine);
+            const double g = c.radians < 0.000001f ? 0.0 : c.radians * 57.29578f / c.sine;
+            out[0] = float(b + g * q.cosine * a.sine);
+            out[1] = float(g * q.sine + 90.0);
+        });
 }
 
 // The variants of the polar azimuthal equal-area map: h = (h + coefficient x g^power) x scale and
@@ -355,15 +342,16 @@ int project_equatorial_azimuthal_equal_area(const ProjectionContext& ctx)
     const int d = display_sector_plus(ctx, 18);
     const int centre = d < 12 ? 90 : 270;
     const int north_deg = north_edge_deg(ctx);
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double a = rad(15.0 * d + in[0] - centre);
-        const double p = rad(north_deg - double(in[1]));
-        const double f = float(cos_d(p));
-        const double g = 90.0 * sqrt_d(1.0 / (cos_d(a) * f + 1.0));
-        out[0] = float(centre + g * f * sin_d(a));
-        out[1] = float(90.0 - g * sin_d(p));
-    }
-    return ctx.count;
+    const auto row = [north_deg](double y) {
+        const Angle p = angle_of(rad(north_deg - y));
+        return Angle{p.radians, p.sine, double(float(p.cosine))};
+    };
+    return project_each_point_by_lines(
+        ctx, row, [d, centre](double x) { return angle_of(rad(15.0 * d + x - centre)); },
+        [centre](const Angle& p, const Angle& a, float* out) {
+            const double f = p.cosine;
+            const double g = 90.0 * sqrt_d(1.0 / (a.cosine * f + 1.0));
+            out[0] = float(centre + g * f * a.sine);
+            out[1] = float(90.0 - g * p.sine);
+        });
 }

@@ -114,15 +114,13 @@ int project_conic(const ProjectionContext& ctx)
     CORE_ASSERT(variant >= 0 && variant < 9);
     const ConicConstants& cone = CONIC_CONSTANTS[variant];
     const int west = west_edge_deg(ctx);
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double a = float(cone.n * rad(west + double(in[0])));
-        const double g = cone.radius(rad(north_deg - double(in[1])), cone.n, cone.k);
-        out[0] = float(180.0 + g * sin_d(a));
-        out[1] = float(g * cos_d(a));
-    }
-    return ctx.count;
+    return project_each_point_by_lines(
+        ctx, [&cone, north_deg](double y) { return cone.radius(rad(north_deg - y), cone.n, cone.k); },
+        [&cone, west](double x) { return angle_of(float(cone.n * rad(west + x))); },
+        [](double g, const Angle& a, float* out) {
+            out[0] = float(180.0 + g * a.sine);
+            out[1] = float(g * a.cosine);
+        });
 }
 
 // Ptolemy's maps show display sectors 6..17 of the sector turned by 20 (L = -90..75), and

@@ -40,13 +40,55 @@ int project_each_point(const ProjectionContext& ctx, PointFormula point)
     return ctx.count;
 }
 
-// Cylindrical maps: X from set_longitudes, Y = 90 - northing(phi in degrees).
+// For maps whose work lies in the latitude: calls parallel(phi in degrees) once for each run of
+// points on one parallel (the same y as the point before, as along a frame's top and bottom or a
+// cut along a cell edge), then point(p, what parallel returned, out) for every point.
+template <typename Parallel, typename PointFormula>
+int project_each_point_by_parallel(const ProjectionContext& ctx, Parallel parallel, PointFormula point)
+{
+    const int west = west_edge_deg(ctx);
+    const int phi0 = north_edge_deg(ctx);
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    decltype(parallel(0.0)) row{};
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        const double phi_deg = phi0 - double(in[1]);
+        if (i == 0 || in[1] != in[-1]) row = parallel(phi_deg);
+        point(PiecePoint{in[0], in[1], phi_deg, west + double(in[0])}, row, out);
+    }
+    return ctx.count;
+}
+
+// For maps whose work splits into a part of y and a part of x: calls row(y) once for each run of
+// points with the same y as the point before and column(x) once for each run with the same x
+// (a frame's edges, the cuts along cell edges), then point(row, column, out) for every point.
+template <typename Row, typename Column, typename PointFormula>
+int project_each_point_by_lines(const ProjectionContext& ctx, Row row_of, Column column_of, PointFormula point)
+{
+    const float* in = ctx.input;
+    float* out = ctx.output;
+    decltype(row_of(0.0)) row{};
+    decltype(column_of(0.0)) column{};
+    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
+        if (i == 0 || in[1] != in[-1]) row = row_of(double(in[1]));
+        if (i == 0 || in[0] != in[-2]) column = column_of(double(in[0]));
+        point(row, column, out);
+    }
+    return ctx.count;
+}
+
+// Cylindrical maps: X from set_longitudes, Y = 90 - northing(phi in degrees), worked out once
+// for each run of points with the same y.
 template <typename Northing>
 int project_northings(const ProjectionContext& ctx, Northing northing)
 {
     set_longitudes(ctx);
     const int phi0 = north_edge_deg(ctx);
-    for (int i = 0; i < ctx.count; ++i)
-        ctx.output[2 * i + 1] = float(90.0 - northing(phi0 - double(ctx.input[2 * i + 1])));
+    float y = 0.0f;
+    for (int i = 0; i < ctx.count; ++i) {
+        if (i == 0 || ctx.input[2 * i + 1] != ctx.input[2 * i - 1])
+            y = float(90.0 - northing(phi0 - double(ctx.input[2 * i + 1])));
+        ctx.output[2 * i + 1] = y;
+    }
     return ctx.count;
 }

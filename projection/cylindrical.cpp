@@ -32,32 +32,32 @@ int project_cylindrical_equal_area(const ProjectionContext& ctx)
 }
 
 // The distance from the map's horizontal axis (before 90 - h) of a transverse projection, from
-// the latitude p, the latitude clamped below pi/2, sin q and the turned sector c.
-typedef double (*TransverseDistance)(double p, float p3, double g, int c);
+// cos p (the latitude), cos p3 (the latitude clamped below pi/2), sin q and the turned sector c.
+typedef double (*TransverseDistance)(double cos_p, double cos_p3, double g, int c);
 
-static double transverse_equidistant(double p, float, double g, int)
+static double transverse_equidistant(double cos_p, double, double g, int)
 {
-    return 58.250706f * asin_d(cos_d(p) * g);
+    return 58.250706f * asin_d(cos_p * g);
 }
 
 // the argument of the logarithm is kept finite by |Z| <= 0.7616
-static double transverse_mercator(double p, float, double g, int)
+static double transverse_mercator(double cos_p, double, double g, int)
 {
-    const double z = cos_d(p) * g;
+    const double z = cos_p * g;
     const double l = z < -0.7616f ? double(-0.7616f) : z > 0.7616f ? double(0.7616f) : z;
     return 45.0 * log_d((1.0 + l) / (1.0 - l));
 }
 
-static double transverse_equal_area(double p, float, double g, int)
+static double transverse_equal_area(double cos_p, double, double g, int)
 {
-    return 90.0 * (cos_d(p) * g);
+    return 90.0 * (cos_p * g);
 }
 
 // tan of the angular distance from the central great circle; beyond 1e-12 of its pole the
 // point goes just off the map's top or bottom edge
-static double transverse_central(double, float p3, double g, int c)
+static double transverse_central(double, double cos_p3, double g, int c)
 {
-    const double l = cos_d(p3);
+    const double l = cos_p3;
     const double m = 1.0 - l * l * (g * g);
     if (m > 1e-12f) return 90.0 * l * g / sqrt_d(m);
     return c < 12 ? 91.0 : -91.0;
@@ -68,9 +68,17 @@ static const TransverseDistance TRANSVERSE_DISTANCES[] = {
     transverse_equidistant, transverse_mercator, transverse_equal_area, transverse_central,
 };
 
+struct TransverseRow {
+    double p;          // the latitude
+    double cos_p;
+    Angle latitude;    // p3: the latitude clamped below pi/2, in single precision
+};
+
 // Transverse cylindrical maps (variant 0..3); the meridian of the display sector turned by 13
 // is the map's horizontal axis. Points on the equator get X = 180, 0 or 360 by their side of
-// the globe; Y is clamped to [-1, 181]. Never drops a piece.
+// the globe; Y is clamped to [-1, 181]. Never drops a piece. With cos p3 > 0,
+// atan2(tan p3, cos q) = atan2(sin p3, cos p3 cos q); cos p follows from p3 by Taylor's terms
+// to the second (p - p3 is a rounding to single or the clamp, below 2e-7).
 int project_transverse_cylindrical(const ProjectionContext& ctx)
 {
     const int variant = variant_of(ctx);
@@ -79,16 +87,19 @@ int project_transverse_cylindrical(const ProjectionContext& ctx)
     const int c = display_sector_plus(ctx, 13);
     const int north_deg = north_edge_deg(ctx);
     const double equator_x = (c < 6 || c > 17) ? 180.0 : north_deg > 0 ? 0.0 : 360.0;
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double p = rad(north_deg - double(in[1]));
-        const float q = float(rad(15.0 * c + in[0]));
+    const auto row = [north_deg](double y) {
+        const double p = rad(north_deg - y);
         const float p3 = p < -1.5707963f ? -1.5707963f : min_f(float(p), 1.5707963f);
-        const double f = 57.295776f * atan2_d(tan_d(p3), cos_d(q));
-        out[0] = float(abs_d(p) > 0.000001f ? 180.0 - f : equator_x);
-        const double y = 90.0 - distance(p, p3, sin_d(q), c);
+        const Angle latitude = angle_of(p3);
+        const double d = p - p3;
+        const double cos_p = latitude.cosine - d * latitude.sine - 0.5 * d * d * latitude.cosine;
+        return TransverseRow{p, cos_p, latitude};
+    };
+    const auto column = [c](double x) { return angle_of(float(rad(15.0 * c + x))); };
+    return project_each_point_by_lines(ctx, row, column, [=](const TransverseRow& r, const Angle& q, float* out) {
+        const double f = 57.295776f * arctangent_of(r.latitude.sine, r.latitude.cosine * q.cosine);
+        out[0] = float(abs_d(r.p) > 0.000001f ? 180.0 - f : equator_x);
+        const double y = 90.0 - distance(r.cos_p, r.latitude.cosine, q.sine, c);
         out[1] = y < -1.0 ? -1.0f : min_f(float(y), 181.0f);
-    }
-    return ctx.count;
+    });
 }

@@ -45,26 +45,38 @@ int project_miller(const ProjectionContext& ctx)
     }
 }
 
+// tan of q rounded to single precision and held to [-1, 1]: inside, from tan q = sin q / cos q
+// turned by the rounding d (below 1e-7, so tan d = d to double rounding).
+static double tan_clamped(const Angle& q)
+{
+    if (q.radians < -1.0) return tan_d(-1.0);
+    const float single = min_f(float(q.radians), 1.0f);
+    if (single == 1.0f) return tan_d(1.0);
+    const double t = q.sine / q.cosine;
+    const double d = double(single) - q.radians;
+    return (t + d) / (1.0 - t * d);
+}
+
 // Oblique Mercator: in fact an oblique central cylindrical about a pole at 45 degrees; points
 // that the atan2 throws to the wrong side of the map are pulled back to its edge or centre.
 int project_oblique_mercator(const ProjectionContext& ctx)
 {
     const int west = west_edge_deg(ctx);
-    return project_each_point(ctx, [west](const PiecePoint& point, float* out) {
-        const double phi_r = rad(point.phi_deg);
-        const double lambda_r = rad(point.lambda_deg);
-        const double g = 0.70710677f * sin_d(phi_r);
-        const double h = 0.70710677f * cos_d(phi_r) * cos_d(lambda_r);
-        double p = atan2_d(cos_d(phi_r) * sin_d(lambda_r), g + h);
-        const double q = asin_d(g - h);
-        if ((west + 1) * p < 0.0) {
-            if (west >= 0) p = p < -1.0 ? double(3.1415927f) : 0.0;
-            else p = p > 1.0 ? -double(3.1415927f) : 0.0;
-        }
-        const double q_clamped = q < -1.0 ? -1.0 : double(min_f(float(q), 1.0f));
-        out[0] = float(57.295776f * p + 180.0);
-        out[1] = float(90.0 - 57.8f * tan_d(q_clamped));
-    });
+    const int phi0 = north_edge_deg(ctx);
+    return project_each_point_by_lines(
+        ctx, [phi0](double y) { return angle_of(rad(phi0 - y)); },
+        [west](double x) { return angle_of(rad(west + x)); }, [west](const Angle& phi, const Angle& lambda, float* out) {
+            const double g = 0.70710677f * phi.sine;
+            const double h = 0.70710677f * phi.cosine * lambda.cosine;
+            double p = arctangent_of(phi.cosine * lambda.sine, g + h);
+            const Angle q = arcsine_of(g - h);
+            if ((west + 1) * p < 0.0) {
+                if (west >= 0) p = p < -1.0 ? double(3.1415927f) : 0.0;
+                else p = p > 1.0 ? -double(3.1415927f) : 0.0;
+            }
+            out[0] = float(57.295776f * p + 180.0);
+            out[1] = float(90.0 - 57.8f * tan_clamped(q));
+        });
 }
 
 // Arden-Close: the mean of Mercator-like and transverse terms over two hemispheres; the twelve

@@ -36,11 +36,21 @@ int project_polyconic(const ProjectionContext& ctx)
             u = 0.0;
             v = phi_r;
         } else {
-            double e = lambda_r * sin_d(phi_r);
-            if (rectangular) e = 2.0 * atan2_d(e, 2.0);
-            const double t = tan_d(phi_r);
-            u = sin_d(e) / t;
-            v = phi_r + (1.0 - cos_d(e)) / t;
+            const Angle phi = angle_of(phi_r);
+            const double t = phi.sine / phi.cosine;   // tan phi
+            const double e = lambda_r * phi.sine;
+            Angle e_angle;
+            if (rectangular) {
+                // 2 atan2(e, 2) = 2 atan(h), h = e / 2: sin = 2h / (1 + h^2), cos = (1 - h^2) / (1 + h^2)
+                const double h = 0.5 * e;
+                const double k = 1.0 / (1.0 + h * h);
+                e_angle.sine = 2.0 * h * k;
+                e_angle.cosine = (1.0 - h * h) * k;
+            } else {
+                e_angle = angle_of(e);
+            }
+            u = e_angle.sine / t;
+            v = phi_r + (1.0 - e_angle.cosine) / t;
         }
         out[0] = float(scale * u + 180.0);
         out[1] = float(90.0 - scale * v);

@@ -21,14 +21,11 @@ int project_bordone(const ProjectionContext& ctx)
     return ctx.count;
 }
 
-// The radial scale g of Aitoff or Hammer from f = cos phi cos(lambda / 2).
-typedef double (*AitoffHammerScale)(double f);
-
 // the angular distance c over sin c, in degrees; 0 at the centre, where both vanish
 static double aitoff_scale(double f)
 {
-    const double c = acos_d(f);
-    return c < 0.000001f ? 0.0 : c * 57.29578f / sin_d(c);
+    const Angle c = arccosine_of(f);
+    return c.radians < 0.000001f ? 0.0 : c.radians * 57.29578f / c.sine;
 }
 
 static double hammer_scale(double f)
@@ -36,24 +33,29 @@ static double hammer_scale(double f)
     return 90.0 / sqrt_d(f + 1.0);
 }
 
+// The equatorial hemisphere stretched to twice its width, with the radial scale g from
+// f = cos phi cos(lambda / 2).
+template <typename Scale>
+static int project_stretched_hemisphere(const ProjectionContext& ctx, Scale scale)
+{
+    const int b = 30 * ctx.band;
+    const int west = west_edge_deg(ctx);
+    return project_each_point_by_lines(
+        ctx, [b](double y) { return angle_of(rad(y + double(b) - 90.0)); },
+        [west](double x) { return angle_of(rad(west + x) * 0.5); },
+        [scale](const Angle& q, const Angle& a, float* out) {
+            const double g = scale(q.cosine * a.cosine);
+            out[0] = float(2.0 * g * q.cosine * a.sine + 180.0);
+            out[1] = float(g * q.sine + 90.0);
+        });
+}
+
 // Aitoff (variant 0) and Hammer (any other variant): the equatorial azimuthal equidistant or
 // equal-area hemisphere stretched to twice its width.
 int project_aitoff_hammer(const ProjectionContext& ctx)
 {
-    const AitoffHammerScale scale = variant_of(ctx) != 0 ? hammer_scale : aitoff_scale;
-    const int b = 30 * ctx.band;
-    const int west = west_edge_deg(ctx);
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        const double q = rad(in[1] + double(b) - 90.0);
-        const double e = cos_d(q);
-        const double a = rad(west + double(in[0])) * 0.5;
-        const double g = scale(e * cos_d(a));
-        out[0] = float(2.0 * g * e * sin_d(a) + 180.0);
-        out[1] = float(g * sin_d(q) + 90.0);
-    }
-    return ctx.count;
+    if (variant_of(ctx) != 0) return project_stretched_hemisphere(ctx, hammer_scale);
+    return project_stretched_hemisphere(ctx, aitoff_scale);
 }
 
 // The circular meridian through both poles and the point (f, 0) of a hemisphere of radius 1,

@@ -13,12 +13,16 @@ int project_airy(const ProjectionContext& ctx)
     const int b = display_sector(ctx) - 12;   // -12..11
     const int w = AIRY_HALF_WIDTHS[ctx.band];
     if (b < -w || b >= w) return 0;
-    return project_each_point(ctx, [b](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
-        const double sin_phi = float(sin_d(phi_r));
-        const double cos_phi = float(cos_d(phi_r));
-        const double lambda_single = float(rad(15.0 * b + p.x));
-        const double cos_phi_lambda = float(cos_d(lambda_single) * cos_phi);
+    const int phi0 = north_edge_deg(ctx);
+    const auto row = [phi0](double y) {
+        const Angle phi = angle_of(rad(phi0 - y));
+        return Angle{phi.radians, double(float(phi.sine)), double(float(phi.cosine))};
+    };
+    const auto column = [b](double x) { return angle_of(float(rad(15.0 * b + x))); };
+    return project_each_point_by_lines(ctx, row, column, [](const Angle& phi, const Angle& lambda, float* out) {
+        const double sin_phi = phi.sine;
+        const double cos_phi = phi.cosine;
+        const double cos_phi_lambda = float(lambda.cosine * cos_phi);
         const double l = 0.5 * sin_phi + 0.8660254f * cos_phi_lambda;
         double big_l = 0.55762607f;
         if (l < 1.0) {
@@ -26,7 +30,7 @@ int project_airy(const ProjectionContext& ctx)
             big_l = -log_d(m) / (1.0 - l) + 0.057626076f / m;
         }
         big_l = float(big_l);
-        double x = big_l * cos_phi * sin_d(lambda_single);
+        double x = big_l * cos_phi * lambda.sine;
         double y = float(big_l * (0.8660254f * sin_phi - 0.5 * cos_phi_lambda));
         const double u = y * y + x * x;
         if (u > 1.0) {
@@ -39,31 +43,43 @@ int project_airy(const ProjectionContext& ctx)
     });
 }
 
+struct HalfLongitude {
+    double radians;
+    Angle alpha;   // half of it, in single precision
+};
+
 // Winkel Tripel: the mean of the Aitoff and equirectangular maps.
 int project_winkel_tripel(const ProjectionContext& ctx)
 {
-    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
-        const double lambda_r = rad(p.lambda_deg);
-        const double alpha = float(0.5 * lambda_r);
-        const double e = float(cos_d(phi_r));
-        const double z = acos_d(cos_d(alpha) * e);
-        const double q = abs_d(z) < 0.000001f ? 1.0 : z / sin_d(z);
-        out[0] = float(70.0 * (q * e * sin_d(alpha) + 0.31830987f * lambda_r) + 180.0);
-        out[1] = float(90.0 - 30.0 * (phi_r + q * sin_d(phi_r)));
-    });
+    const int phi0 = north_edge_deg(ctx);
+    const int west = west_edge_deg(ctx);
+    const auto column = [west](double x) {
+        const double lambda_r = rad(west + x);
+        return HalfLongitude{lambda_r, angle_of(float(0.5 * lambda_r))};
+    };
+    return project_each_point_by_lines(
+        ctx, [phi0](double y) { return angle_of(rad(phi0 - y)); }, column,
+        [](const Angle& phi, const HalfLongitude& lambda, float* out) {
+            const double e = float(phi.cosine);
+            const Angle z = arccosine_of(lambda.alpha.cosine * e);
+            const double q = abs_d(z.radians) < 0.000001f ? 1.0 : z.radians / z.sine;
+            out[0] = float(70.0 * (q * e * lambda.alpha.sine + 0.31830987f * lambda.radians) + 180.0);
+            out[1] = float(90.0 - 30.0 * (phi.radians + q * phi.sine));
+        });
 }
 
-// Wagner VII: a Hammer-like map of a third of the longitude and a compressed latitude.
+// Wagner VII: a Hammer-like map of a third of the longitude and a compressed latitude. With
+// z = sin psi, cos psi = sqrt(1 - z^2) and cos(acos(c) / 2) = sqrt((1 + c) / 2): no arc functions.
 int project_wagner_7(const ProjectionContext& ctx)
 {
     return project_each_point(ctx, [](const PiecePoint& p, float* out) {
-        const double alpha = 0.33333334f * rad(p.lambda_deg);
-        const double psi = asin_d(0.9063078f * sin_d(rad(p.phi_deg)));
-        const double d = float(cos_d(psi));
-        const double w = 1.0 / cos_d(0.5 * acos_d(cos_d(alpha) * d));
-        out[0] = float(180.0 * (w * d * sin_d(alpha) + 1.0));
-        out[1] = float(90.0 - 77.28216f * w * sin_d(psi));
+        const Angle alpha = angle_of(0.33333334f * rad(p.lambda_deg));
+        const double z = 0.9063078f * sin_d(rad(p.phi_deg));
+        const double d = float(cosine_of_sine(z));
+        const double c = alpha.cosine * d;
+        const double w = 1.0 / sqrt_d(0.5 * (1.0 + c));
+        out[0] = float(180.0 * (w * d * alpha.sine + 1.0));
+        out[1] = float(90.0 - 77.28216f * w * z);
     });
 }
 
@@ -74,12 +90,12 @@ int project_briesemeister(const ProjectionContext& ctx)
     const double sigma = display_sector(ctx) < 12 ? -1.0 : 1.0;
     const float west = float(west_edge_deg(ctx));
     return project_each_point(ctx, [sigma, west](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
-        const double e = float(sin_d(phi_r));
-        const double h = float(cos_d(phi_r) * cos_d(rad(west + p.x)));
+        const Angle phi = angle_of(rad(p.phi_deg));
+        const double e = float(phi.sine);
+        const double h = float(phi.cosine * cos_d(rad(west + p.x)));
         const double l = 0.70710677f * (e - h);
         const double q = l < -1.0 ? -1.0 : double(min_f(float(l), 1.0f));
-        const double o = float(cos_d(asin_d(q)));
+        const double o = float(cosine_of_sine(q));   // cos(asin q)
         // o is 0 only where q reaches +-1, a single point at the edge of the map; the limit
         // there is c = 1, which keeps the division by o from producing a NaN
         double c = 1.0;
@@ -87,9 +103,11 @@ int project_briesemeister(const ProjectionContext& ctx)
             const double e2 = 0.70710677f * (e + h) / o;
             c = e2 < -1.0 ? -1.0 : double(min_f(float(e2), 1.0f));
         }
-        const double z = 0.5 * acos_d(c);
-        const double r = 90.0 / sqrt_d(o * cos_d(z) + 1.0);
-        out[0] = float(2.0 * o * r * sin_d(z) * sigma + 180.0);
+        // z = acos(c) / 2 in [0, pi/2]: cos z = sqrt((1 + c) / 2), sin z = sqrt((1 - c) / 2)
+        const double cos_z = sqrt_d(0.5 * (1.0 + c));
+        const double sin_z = sqrt_d(0.5 * (1.0 - c));
+        const double r = 90.0 / sqrt_d(o * cos_z + 1.0);
+        out[0] = float(2.0 * o * r * sin_z * sigma + 180.0);
         out[1] = float(90.0 - q * r);
     });
 }

@@ -3,14 +3,24 @@
 #include "projection/conventions.h"
 #include "projection/formulas.h"
 
-// Stereographic Equivalent: cos^2(phi/2) cos(phi) narrows the meridians.
+// What a pseudocylindrical map does with one parallel: X = width x lambda + 180, Y = 90 - northing.
+struct Parallel {
+    double width;
+    double northing;
+};
+
+// Stereographic Equivalent: cos^2(phi/2) cos(phi) narrows the meridians; with c = cos(phi/2),
+// cos phi = 2 c^2 - 1 and tan(phi/2) = sin(phi/2) / c.
 int project_stereographic_equivalent(const ProjectionContext& ctx)
 {
-    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
-        const double half = cos_d(0.5 * phi_r);
-        out[0] = float(half * half * cos_d(phi_r) * p.lambda_deg + 180.0);
-        out[1] = float(90.0 - 90.0 * tan_d(0.5 * phi_r));
+    const auto parallel = [](double phi_deg) {
+        const Angle half = angle_of(0.5 * rad(phi_deg));
+        const double c2 = half.cosine * half.cosine;
+        return Parallel{c2 * (2.0 * c2 - 1.0), 90.0 * (half.sine / half.cosine)};
+    };
+    return project_each_point_by_parallel(ctx, parallel, [](const PiecePoint& p, const Parallel& row, float* out) {
+        out[0] = float(row.width * p.lambda_deg + 180.0);
+        out[1] = float(90.0 - row.northing);
     });
 }
 
@@ -38,22 +48,27 @@ int project_collignon_2(const ProjectionContext& ctx)
 // Nell: theta + sin theta = 2 sin phi, started from a polynomial in phi.
 int project_nell(const ProjectionContext& ctx)
 {
-    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
+    const auto parallel = [](double phi_deg) {
+        const double phi_r = rad(phi_deg);
         const double start = phi_r * (1.00371f + phi_r * phi_r * (-0.0935382f - 0.011412f * phi_r * phi_r));
-        const double theta = solve_theta_plus_sin(float(2.0 * sin_d(phi_r)), float(start));
-        out[0] = float(0.5 * (cos_d(theta) + 1.0) * p.lambda_deg + 180.0);
-        out[1] = float(90.0 - 81.37f * theta);
+        return solve_theta_plus_sin(float(2.0 * sin_d(phi_r)), float(start));
+    };
+    return project_each_point_by_parallel(ctx, parallel, [](const PiecePoint& p, const Angle& theta, float* out) {
+        out[0] = float(0.5 * (theta.cosine + 1.0) * p.lambda_deg + 180.0);
+        out[1] = float(90.0 - 81.37f * theta.radians);
     });
 }
 
-// Nell-Hammer: meridians as for Nell, northing phi - tan(phi/2).
+// Nell-Hammer: meridians as for Nell, northing phi - tan(phi/2), tan(phi/2) = sin phi / (1 + cos phi).
 int project_nell_hammer(const ProjectionContext& ctx)
 {
-    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
-        out[0] = float(0.5 * (cos_d(phi_r) + 1.0) * p.lambda_deg + 180.0);
-        out[1] = float(90.0 - 157.67445f * (phi_r - tan_d(0.5 * phi_r)));
+    const auto parallel = [](double phi_deg) {
+        const Angle phi = angle_of(rad(phi_deg));
+        return Parallel{0.5 * (phi.cosine + 1.0), 157.67445f * (phi.radians - phi.sine / (1.0 + phi.cosine))};
+    };
+    return project_each_point_by_parallel(ctx, parallel, [](const PiecePoint& p, const Parallel& row, float* out) {
+        out[0] = float(row.width * p.lambda_deg + 180.0);
+        out[1] = float(90.0 - row.northing);
     });
 }
 
@@ -61,8 +76,7 @@ int project_nell_hammer(const ProjectionContext& ctx)
 int project_eckert(const ProjectionContext& ctx)
 {
     const int variant = variant_of(ctx);
-    return project_each_point(ctx, [variant](const PiecePoint& p, float* out) {
-        const double phi = p.phi_deg;
+    const auto parallel = [variant](double phi) {
         const double phi_r = rad(phi);
         double f, e;
         switch (variant) {
@@ -81,9 +95,9 @@ int project_eckert(const ProjectionContext& ctx)
             break;
         }
         case 4: {
-            const double theta = eckert4_theta(float(phi_r));
-            f = 0.5 * (cos_d(theta) + 1.0);
-            e = 90.0 * sin_d(theta);
+            const Angle theta = eckert4_theta(float(phi_r));
+            f = 0.5 * (theta.cosine + 1.0);
+            e = 90.0 * theta.sine;
             break;
         }
         case 5:
@@ -91,14 +105,17 @@ int project_eckert(const ProjectionContext& ctx)
             e = phi;
             break;
         default: {
-            const double theta = solve_theta_plus_sin(float(2.5707963f * sin_d(phi_r)), float(phi_r));
-            f = 0.5 * (cos_d(theta) + 1.0);
-            e = 57.295776f * theta;
+            const Angle theta = solve_theta_plus_sin(float(2.5707963f * sin_d(phi_r)), float(phi_r));
+            f = 0.5 * (theta.cosine + 1.0);
+            e = 57.295776f * theta.radians;
             break;
         }
         }
-        out[0] = float(f * double(float(p.lambda_deg)) + 180.0);
-        out[1] = float(90.0 - e);
+        return Parallel{f, e};
+    };
+    return project_each_point_by_parallel(ctx, parallel, [](const PiecePoint& p, const Parallel& row, float* out) {
+        out[0] = float(row.width * double(float(p.lambda_deg)) + 180.0);
+        out[1] = float(90.0 - row.northing);
     });
 }
 
@@ -116,25 +133,35 @@ int project_winkel(const ProjectionContext& ctx)
     });
 }
 
-// Craster Parabolic: alpha = phi / 3.
+// Craster Parabolic: alpha = phi / 3, and cos 2 alpha = 1 - 2 sin^2 alpha.
 int project_craster_parabolic(const ProjectionContext& ctx)
 {
     return project_each_point(ctx, [](const PiecePoint& p, float* out) {
-        const double alpha = 0.33333334f * rad(p.phi_deg);
-        out[0] = float((2.0 * cos_d(2.0 * alpha) - 1.0) * p.lambda_deg + 180.0);
-        out[1] = float(90.0 - 180.0 * sin_d(alpha));
+        const double s = sin_d(0.33333334f * rad(p.phi_deg));
+        out[0] = float((2.0 * (1.0 - 2.0 * s * s) - 1.0) * p.lambda_deg + 180.0);
+        out[1] = float(90.0 - 180.0 * s);
     });
 }
+
+struct SineSeriesParallel {
+    double cos_phi;
+    double cos_beta;
+    double northing;
+};
 
 // X = cos(phi) lambda / cos(beta) + 180, Y = 90 - scale sin(beta), beta = ratio x phi:
 // Kavrayskiy V, Quartic Authalic and McBryde-Thomas I differ only in the two constants.
 static int project_sine_series(const ProjectionContext& ctx, float ratio, float scale)
 {
-    return project_each_point(ctx, [ratio, scale](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
-        const double beta = ratio * phi_r;
-        out[0] = float(cos_d(phi_r) * p.lambda_deg / cos_d(beta) + 180.0);
-        out[1] = float(90.0 - scale * sin_d(beta));
+    const auto parallel = [ratio, scale](double phi_deg) {
+        const double phi_r = rad(phi_deg);
+        const Angle beta = angle_of(ratio * phi_r);
+        return SineSeriesParallel{cos_d(phi_r), beta.cosine, scale * beta.sine};
+    };
+    return project_each_point_by_parallel(ctx, parallel, [](const PiecePoint& p, const SineSeriesParallel& row,
+                                                            float* out) {
+        out[0] = float(row.cos_phi * p.lambda_deg / row.cos_beta + 180.0);
+        out[1] = float(90.0 - row.northing);
     });
 }
 
@@ -146,33 +173,44 @@ int project_mcbryde_thomas_1(const ProjectionContext& ctx) { return project_sine
 int project_wagner(const ProjectionContext& ctx)
 {
     const int variant = variant_of(ctx);
-    return project_each_point(ctx, [variant](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
-        double psi, h;
+    const auto parallel = [variant](double phi_deg) {
+        const double phi_r = rad(phi_deg);
+        double cos_psi, h;
         switch (variant) {
-        case 1:
-            psi = asin_d(0.8660254f * sin_d(phi_r));
-            h = 85.943665f * psi;
-            break;
-        case 2:
-            psi = asin_d(0.88022f * sin_d(0.8855f * phi_r));
-            h = 85.943665f * psi;
-            break;
-        case 3:
-            psi = 0.6666667f * phi_r;
-            h = p.phi_deg;
-            break;
-        case 4:
-            psi = half_theta(float(2.9604206f * sin_d(phi_r)));
-            h = 103.9229f * sin_d(psi);
-            break;
-        default:
-            psi = half_theta(float(3.00896f * sin_d(0.8855f * phi_r)));
-            h = 103.9229f * sin_d(psi);
+        case 1: {
+            const Angle psi = arcsine_of(0.8660254f * sin_d(phi_r));
+            cos_psi = psi.cosine;
+            h = 85.943665f * psi.radians;
             break;
         }
-        out[0] = float(cos_d(psi) * double(float(p.lambda_deg)) + 180.0);
-        out[1] = float(90.0 - h);
+        case 2: {
+            const Angle psi = arcsine_of(0.88022f * sin_d(0.8855f * phi_r));
+            cos_psi = psi.cosine;
+            h = 85.943665f * psi.radians;
+            break;
+        }
+        case 3:
+            cos_psi = cos_d(0.6666667f * phi_r);
+            h = phi_deg;
+            break;
+        case 4: {
+            const Angle psi = half_theta(float(2.9604206f * sin_d(phi_r)));
+            cos_psi = psi.cosine;
+            h = 103.9229f * psi.sine;
+            break;
+        }
+        default: {
+            const Angle psi = half_theta(float(3.00896f * sin_d(0.8855f * phi_r)));
+            cos_psi = psi.cosine;
+            h = 103.9229f * psi.sine;
+            break;
+        }
+        }
+        return Parallel{cos_psi, h};
+    };
+    return project_each_point_by_parallel(ctx, parallel, [](const PiecePoint& p, const Parallel& row, float* out) {
+        out[0] = float(row.width * double(float(p.lambda_deg)) + 180.0);
+        out[1] = float(90.0 - row.northing);
     });
 }
 
@@ -186,53 +224,57 @@ int project_wagner_6(const ProjectionContext& ctx)
     });
 }
 
-// Putnins P1 to P6' (variant 0 to 8): an easting f and a northing d per variant.
+// Putnins P1 to P6' (variant 0 to 8): a width w (X = w lambda + 180) and a northing d per
+// variant; P2, P6 and P6' take lambda in single precision.
 int project_putnins(const ProjectionContext& ctx)
 {
     const int variant = variant_of(ctx);
-    return project_each_point(ctx, [variant](const PiecePoint& p, float* out) {
-        const double phi = p.phi_deg;
-        const double lambda = p.lambda_deg;
+    const bool single_lambda = variant == 1 || variant == 7 || variant == 8;
+    const auto parallel = [variant](double phi) {
         const double phi_r = rad(phi);
         const double e = 0.00037037037f * phi * phi;
         const double g = sqrt_d(e + 1.0);
         const float phi_single = float(phi_r);
-        const double lambda_single = float(lambda);
-        double f = 0.0, d = phi;
+        double w = 0.0, d = phi;
         switch (variant) {
         case 1: {
-            const double theta = putnins_theta(phi_single);
-            f = lambda_single * (2.0 * cos_d(theta) - 1.0);
-            d = 103.95112f * sin_d(theta);
+            const Angle theta = putnins_theta(phi_single);
+            w = 2.0 * theta.cosine - 1.0;
+            d = 103.95112f * theta.sine;
             break;
         }
-        case 2: f = lambda * (1.0 - 0.00012345679f * phi * phi); break;
-        case 3: f = lambda * (1.0 - 0.000061728395f * phi * phi); break;
+        case 2: w = 1.0 - 0.00012345679f * phi * phi; break;
+        case 3: w = 1.0 - 0.000061728395f * phi * phi; break;
         case 4: {
-            const double psi = asin_d(0.8838835f * sin_d(phi_r));
-            const double beta = 0.33333334f * psi;
-            f = lambda * cos_d(psi) / cos_d(beta);
-            d = 254.55844f * sin_d(beta);
+            const Angle psi = arcsine_of(0.8838835f * sin_d(phi_r));
+            const Angle beta = angle_of(0.33333334f * psi.radians);
+            w = psi.cosine / beta.cosine;
+            d = 254.55844f * beta.sine;
             break;
         }
-        case 5: f = lambda * (2.0 - g); break;
-        case 6: f = lambda * (1.5 - 0.5 * g); break;
+        case 5: w = 2.0 - g; break;
+        case 6: w = 1.5 - 0.5 * g; break;
         case 7: {
-            const double t = putnins_hyperbolic_theta(4.0f, 2.1471436f, phi_single);
-            f = lambda_single * (2.0 - sqrt_d(t * t + 1.0));
+            const double t = putnins_hyperbolic_theta(PUTNINS_P6, phi_single);
+            w = 2.0 - sqrt_d(t * t + 1.0);
             d = 51.961525f * t;
             break;
         }
         case 8: {
-            const double t = putnins_hyperbolic_theta(6.0f, 5.61125f, phi_single);
-            f = 0.5 * lambda_single * (3.0 - sqrt_d(t * t + 1.0));
+            const double t = putnins_hyperbolic_theta(PUTNINS_P6_PRIME, phi_single);
+            w = 0.5 * (3.0 - sqrt_d(t * t + 1.0));
             d = 51.961525f * t;
             break;
         }
-        default: f = lambda * (sqrt_d(4.0 - e) - 1.0); break;   // P1
+        default: w = sqrt_d(4.0 - e) - 1.0; break;   // P1
         }
-        out[0] = float(f + 180.0);
-        out[1] = float(90.0 - d);
+        return Parallel{w, d};
+    };
+    return project_each_point_by_parallel(ctx, parallel, [single_lambda](const PiecePoint& p, const Parallel& row,
+                                                                         float* out) {
+        const double lambda = single_lambda ? double(float(p.lambda_deg)) : p.lambda_deg;
+        out[0] = float(lambda * row.width + 180.0);
+        out[1] = float(90.0 - row.northing);
     });
 }
 
@@ -271,30 +313,34 @@ int project_erdi_krausz(const ProjectionContext& ctx)
 {
     if (ctx.band >= 1 && ctx.band <= 4) {
         return project_each_point(ctx, [](const PiecePoint& p, float* out) {
-            const double psi = asin_d(0.8f * sin_d(rad(p.phi_deg)));
-            out[0] = float(cos_d(psi) * p.lambda_deg + 180.0);
-            out[1] = float(90.0 - 83.93173f * psi);
+            const Angle psi = arcsine_of(0.8f * sin_d(rad(p.phi_deg)));
+            out[0] = float(psi.cosine * p.lambda_deg + 180.0);
+            out[1] = float(90.0 - 83.93173f * psi.radians);
         });
     }
     const double top = ctx.band == 0 ? 108.41053f : 71.58947f;
     const float west = float(west_edge_deg(ctx));
-    return project_each_point(ctx, [top, west](const PiecePoint& p, float* out) {
-        const double theta = mollweide_theta(float(rad(p.phi_deg)));
-        out[0] = float(1.1143354f * cos_d(theta) * (p.x + west) + 180.0);
-        out[1] = float(top - 108.41053f * sin_d(theta));
+    const auto parallel = [](double phi_deg) {
+        const float phi = float(rad(phi_deg));
+        return mollweide_theta(phi, sin_d(phi));
+    };
+    return project_each_point_by_parallel(ctx, parallel, [top, west](const PiecePoint& p, const Angle& theta,
+                                                                     float* out) {
+        out[0] = float(1.1143354f * theta.cosine * (p.x + west) + 180.0);
+        out[1] = float(top - 108.41053f * theta.sine);
     });
 }
 
-// Hatano Asymmetrical: Mollweide-like with different constants north and south; Y from 91.
+// Hatano Asymmetrical: Mollweide-like with different constants north and south, the half angle
+// of theta + sin theta = a sin phi; Y from 91.
 int project_hatano(const ProjectionContext& ctx)
 {
     const bool north = north_edge_deg(ctx) > 0;
     const float a = north ? 2.67595f : 2.43763f;
     const float c = north ? 122.32752f : 134.28697f;
-    return project_each_point(ctx, [a, c](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
-        const double theta = solve_theta_plus_sin(float(a * sin_d(phi_r)), float(phi_r));
-        out[0] = float(cos_d(0.5 * theta) * p.lambda_deg + 180.0);
-        out[1] = float(91.0 - c * sin_d(0.5 * theta));
+    const auto parallel = [a](double phi_deg) { return half_theta(float(a * sin_d(rad(phi_deg)))); };
+    return project_each_point_by_parallel(ctx, parallel, [c](const PiecePoint& p, const Angle& half, float* out) {
+        out[0] = float(half.cosine * p.lambda_deg + 180.0);
+        out[1] = float(91.0 - c * half.sine);
     });
 }

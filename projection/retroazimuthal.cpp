@@ -45,8 +45,8 @@ int project_hinks_reeves(const ProjectionContext& ctx)
         const double cos_beta = float(cos_d(phi_r));
         const double sin_beta = float(sin_d(phi_r));
         const double e = 0.622515f * cos_alpha * cos_beta + 0.782608f * sin_beta;
-        const double z = acos_d(clamp_single(e, 0.999999f));
-        const double m = 57.0 * z / sin_d(z);
+        const Angle z = arccosine_of(clamp_single(e, 0.999999f));
+        const double m = 57.0 * z.radians / z.sine;
         out[0] = float(0.622515f * m * sin_d(alpha) + 180.0);
         out[1] = float(m * (0.782608f * cos_beta - 0.622515f * cos_alpha * sin_beta) + 39.0);
     });

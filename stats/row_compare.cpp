@@ -54,9 +54,9 @@ static int compare_numbers(double x1, double x2, int code1, int code2, int key)
 }
 
 // Empty texts last; otherwise case-insensitive in the key's direction, equal texts by code.
-static int compare_texts(const char* s1, const char* s2, int code1, int code2, int key)
+static int compare_texts(TextOrder order, const char* s1, const char* s2, int code1, int code2, int key)
 {
-    const int r = compare_text_ignoring_case(s1, s2);
+    const int r = order(s1, s2);
     if (r == 0) return code1 - code2;
     if (*s1 == 0) return 1;
     if (*s2 == 0) return -1;
@@ -81,15 +81,16 @@ static int compare_zones(const char* t1, const char* t2, int code1, int code2, i
 int compare_rows(const RowTable& rows, int code1, int code2, int key)
 {
     const int column = key < 0 ? -key : key;
+    const TextOrder order = rows.text_order ? rows.text_order : compare_text_ignoring_case;
     const CountryStats& a = rows.stats[code1 - 1];
     const CountryStats& b = rows.stats[code2 - 1];
-    if (column == COLUMN_NAME) return compare_texts(rows.names[code1 - 1], rows.names[code2 - 1], code1, code2, key);
+    if (column == COLUMN_NAME) return compare_texts(order, rows.names[code1 - 1], rows.names[code2 - 1], code1, code2, key);
     if (column == COLUMN_STATISTIC) return compare_numbers(a.current, b.current, code1, code2, key);
     if (column < FIRST_VALUE_COLUMN) {
         const char* t1 = code_text(a, column);
         const char* t2 = code_text(b, column);
         if (rows.columns[column].kind == KIND_TIME_ZONE) return compare_zones(t1, t2, code1, code2, key);
-        return compare_texts(t1, t2, code1, code2, key);
+        return compare_texts(order, t1, t2, code1, code2, key);
     }
     return compare_numbers(column_value(a, column), column_value(b, column), code1, code2, key);
 }

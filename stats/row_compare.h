@@ -4,11 +4,15 @@
 #pragma once
 #include "stats/country_stats.h"
 
+// A case-insensitive order of two texts: negative, 0 or positive.
+typedef int (*TextOrder)(const char* s1, const char* s2);
+
 // What a row comparison reads: the records and names of country codes 1..214 and the catalogue.
 struct RowTable {
     const CountryStats* stats;      // stats[code - 1]
     const char* const* names;       // names[code - 1], as country_names
     const StatColumn* columns;      // the catalogue, for the kind of the code columns
+    TextOrder text_order;           // the user's order in the window; null: compare_text_ignoring_case
 };
 
 // Negative when the row of code1 comes first under key, positive when it comes second; never 0

@@ -3,7 +3,6 @@
 #include <cmath>
 #include "projection/formulas.h"
 #include "tests/projection_harness.h"
-#include "tests/projection_sweep.h"
 
 // Projects the single point (x, y) of a piece of band and display sector shown (rotation 0).
 static void project_point(ProjectionFormula formula, int variant, int band, int shown, float x, float y, float* out)
@@ -212,100 +211,23 @@ TEST(ProjectEquatorialAzimuthalEqualArea, HemispheresAreDiscsOfRadius90)
 }
 
 // 2. Invariants: the oblique views stay on their disc, pushed points included.
-static void expect_every_kept_point_on_disc(int index)
+static void expect_every_kept_point_on_disc(ProjectionFormula formula)
 {
     float frame[2 * FRAME_POINT_COUNT];
     frame_points(frame);
     float out[2 * FRAME_POINT_COUNT];
     for (int band = 0; band < BAND_COUNT; ++band)
         for (int sector = 0; sector < SECTOR_COUNT; ++sector) {
-            const int kept = run_entry(index, band, sector, 0, frame, FRAME_POINT_COUNT, out);
+            const int kept = run_formula(formula, 0, band, sector, 0, frame, FRAME_POINT_COUNT, out);
             for (int i = 0; i < kept; ++i)
                 ASSERT_LE(distance_from(out + 2 * i, 180.0, 90.0), 90.0 + PROJECTED_TOLERANCE)
                     << "band " << band << ", sector " << sector << ", point " << i;
         }
 }
 
-TEST(ProjectObliqueOrthographic, EveryKeptPointLiesOnTheDisc) { expect_every_kept_point_on_disc(32); }
-TEST(ProjectObliqueStereographic, EveryKeptPointLiesOnTheDisc) { expect_every_kept_point_on_disc(38); }
-
-// 3. Sweep: every entry of the family, what it keeps, where its points go, how rotation acts.
-// An oblique view drops band 5 and, in bands 1..4, the display sectors s with (s + 12) mod 24
-// within the band's half-width of 12.
-static bool oblique_keeps(int band, int shown, const int* half_widths)
+TEST(ObliqueAzimuthals, EveryKeptPointLiesOnTheDisc)
 {
-    if (band >= 5) return false;
-    const int b = (shown + 12) % 24;
-    return !(12 - half_widths[band] <= b && b < 12 + half_widths[band]);
-}
-static bool oblique_orthographic_keeps(int band, int shown)
-{
-    static const int HALF_WIDTHS[] = { 0, 1, 4, 6, 7 };
-    return oblique_keeps(band, shown, HALF_WIDTHS);
-}
-static bool oblique_stereographic_keeps(int band, int shown)
-{
-    static const int HALF_WIDTHS[] = { 0, 0, 4, 6, 7 };
-    return oblique_keeps(band, shown, HALF_WIDTHS);
-}
-static bool polar_gnomonic_keeps(int band, int) { return band < 3; }
-static bool equatorial_gnomonic_keeps(int band, int shown)
-{
-    const int b = (shown + 18) % 24;
-    return b >= 1 && b <= 10 && band >= 1 && band <= 4;
-}
-static bool oblique_gnomonic_keeps(int band, int) { return band < 4; }
-
-TEST(ProjectObliqueOrthographic, DropsTheFarSideBandByBand)
-{
-    const int dropped[] = { 0, 2, 8, 12, 14, 24 };
-    const CellSweep sweep = sweep_entry(32, 0);
-    for (int band = 0; band < BAND_COUNT; ++band) {
-        int count = 0;
-        for (int shown = 0; shown < SECTOR_COUNT; ++shown) count += !sweep.kept[band][shown];
-        EXPECT_EQ(count, dropped[band]) << "band " << band;
-    }
-    EXPECT_FALSE(sweep.kept[1][23]);   // s'12 = 11
-    EXPECT_FALSE(sweep.kept[1][0]);    // s'12 = 12
-    EXPECT_TRUE(sweep.kept[1][1]);
+    expect_every_kept_point_on_disc(project_oblique_orthographic);
+    expect_every_kept_point_on_disc(project_oblique_stereographic);
 }
 
-struct AzimuthalCase {
-    int index;
-    KeepRule keeps;
-    bool bounded;   // the gnomonic maps reach far beyond the frame
-};
-
-class AzimuthalEntry : public ::testing::TestWithParam<AzimuthalCase> {};
-
-TEST_P(AzimuthalEntry, KeepsItsPiecesWithFinitePoints)
-{
-    const CellSweep sweep = sweep_entry(GetParam().index, 0);
-    expect_kept_as(sweep, GetParam().keeps);
-    if (GetParam().bounded)
-        expect_inside(sweep, 0.0f, 360.0f, 0.0f, 180.0f);
-    else
-        EXPECT_TRUE(sweep.finite);
-}
-
-TEST_P(AzimuthalEntry, RotationOnlyRenumbersSectors)
-{
-    expect_rotation_renumbers_sectors(GetParam().index);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Catalogue, AzimuthalEntry,
-    ::testing::Values(AzimuthalCase{ 30, keeps_every_piece, true }, AzimuthalCase{ 31, keeps_every_piece, true },
-                      AzimuthalCase{ 32, oblique_orthographic_keeps, true },
-                      AzimuthalCase{ 33, polar_gnomonic_keeps, false },
-                      AzimuthalCase{ 34, equatorial_gnomonic_keeps, false },
-                      AzimuthalCase{ 35, oblique_gnomonic_keeps, false },
-                      AzimuthalCase{ 36, keeps_every_piece, true }, AzimuthalCase{ 37, keeps_every_piece, true },
-                      AzimuthalCase{ 38, oblique_stereographic_keeps, true },
-                      AzimuthalCase{ 39, keeps_every_piece, true }, AzimuthalCase{ 40, keeps_every_piece, true },
-                      AzimuthalCase{ 41, keeps_every_piece, true }, AzimuthalCase{ 42, keeps_every_piece, true },
-                      AzimuthalCase{ 43, keeps_every_piece, true }, AzimuthalCase{ 44, keeps_every_piece, true },
-                      AzimuthalCase{ 45, keeps_every_piece, true }, AzimuthalCase{ 46, keeps_every_piece, true },
-                      AzimuthalCase{ 47, keeps_every_piece, true }, AzimuthalCase{ 48, keeps_every_piece, true },
-                      AzimuthalCase{ 50, keeps_every_piece, true }, AzimuthalCase{ 51, keeps_every_piece, true },
-                      AzimuthalCase{ 123, keeps_every_piece, true }));

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include "projection/formulas.h"
 #include "tests/projection_harness.h"
-#include "tests/projection_sweep.h"
 
 // Projects the single point (x, y) of a piece of band and display sector shown (rotation 0).
 static void project_point(ProjectionFormula formula, int variant, int band, int shown, float x, float y, float* out)
@@ -156,45 +155,3 @@ TEST(ProjectDoubleCordiform, HemispheresAreHeartsAboutTheirPoles)
     EXPECT_POINT_NEAR(out, 138.54621, 14.394147);
 }
 
-// 2 and 3. Every entry of the family: what it keeps, inside the frame, how rotation acts.
-static bool simple_conic_keeps(int band, int) { return band < 4; }
-static bool equidistant_conic_keeps(int band, int) { return band < 5; }
-static bool conic_keeps(int band, int shown) { return band < 3 && shown >= 6 && shown <= 17; }
-static bool ptolemy_keeps(int band, int shown)
-{
-    const int turned = (shown + 20) % 24;
-    return band <= 3 && turned >= 6 && turned <= 17;
-}
-static bool bonne_keeps(int band, int shown) { return band < 5 && shown >= 2 && shown <= 21; }
-static bool stabius_werner_1_keeps(int, int shown) { return shown >= 6 && shown <= 17; }
-
-struct ConicCase {
-    int index;
-    KeepRule keeps;
-};
-
-class ConicEntry : public ::testing::TestWithParam<ConicCase> {};
-
-TEST_P(ConicEntry, KeepsItsPiecesInsideTheFrame)
-{
-    const CellSweep sweep = sweep_entry(GetParam().index, 0);
-    expect_kept_as(sweep, GetParam().keeps);
-    expect_inside(sweep, 0.0f, 360.0f, 0.0f, 180.0f);
-}
-
-TEST_P(ConicEntry, RotationOnlyRenumbersSectors)
-{
-    expect_rotation_renumbers_sectors(GetParam().index);
-}
-
-INSTANTIATE_TEST_SUITE_P(Catalogue, ConicEntry,
-                         ::testing::Values(ConicCase{ 14, simple_conic_keeps }, ConicCase{ 15, equidistant_conic_keeps },
-                                           ConicCase{ 16, conic_keeps }, ConicCase{ 17, conic_keeps },
-                                           ConicCase{ 18, conic_keeps }, ConicCase{ 19, conic_keeps },
-                                           ConicCase{ 20, conic_keeps }, ConicCase{ 21, conic_keeps },
-                                           ConicCase{ 23, conic_keeps }, ConicCase{ 24, conic_keeps },
-                                           ConicCase{ 26, conic_keeps }, ConicCase{ 100, ptolemy_keeps },
-                                           ConicCase{ 101, ptolemy_keeps }, ConicCase{ 102, bonne_keeps },
-                                           ConicCase{ 108, stabius_werner_1_keeps },
-                                           ConicCase{ 109, keeps_every_piece }, ConicCase{ 110, keeps_every_piece },
-                                           ConicCase{ 111, keeps_every_piece }));

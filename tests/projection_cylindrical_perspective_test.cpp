@@ -54,16 +54,6 @@ TEST(ProjectObliqueMercator, CentreAndFarSide)
     EXPECT_LE(west.x, 180.0f);
 }
 
-// 2. Drop rule of Arden-Close: j = (rotation + sector + 7) mod 24 outside 6..17.
-TEST(ProjectArdenClose, DropsTheTwelveSectorsOfTheBackHemisphere)
-{
-    for (int rotation = 0; rotation < 24; ++rotation)
-        for (int sector = 0; sector < 24; ++sector) {
-            const int j = (rotation + sector + 7) % 24;
-            EXPECT_EQ(keeps_piece(project_arden_close, 0, 2, sector, rotation), j < 6 || j > 17);
-        }
-}
-
 TEST(ProjectArdenClose, PolesAndEquator)
 {
     // sector with j = 0 at rotation 0 is stored sector 17; beta = x, alpha = 0 on the equator

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include "projection/formulas.h"
 #include "tests/projection_harness.h"
-#include "tests/projection_sweep.h"
 
 // Projects the single point (x, y) of a piece of band and display sector shown (rotation 0).
 static void project_point(ProjectionFormula formula, int variant, int band, int shown, float x, float y, float* out)
@@ -107,30 +106,3 @@ TEST(ProjectTransverseCylindrical, CentralVariantHoldsYWithinOneUnitOffTheFrame)
     EXPECT_EQ(out[1], -1.0f);
 }
 
-// 2 and 3. Every entry of the family: what it keeps, where its points go, how rotation acts.
-struct CylindricalCase {
-    int index;
-    float min_y, max_y;   // Mercator and two transverse maps reach just beyond the frame
-};
-
-class CylindricalEntry : public ::testing::TestWithParam<CylindricalCase> {};
-
-TEST_P(CylindricalEntry, KeepsEveryPieceWithinItsBounds)
-{
-    const CellSweep sweep = sweep_entry(GetParam().index, 0);
-    expect_kept_as(sweep, keeps_every_piece);
-    expect_inside(sweep, 0.0f, 360.0f, GetParam().min_y, GetParam().max_y);
-}
-
-TEST_P(CylindricalEntry, RotationOnlyRenumbersSectors)
-{
-    expect_rotation_renumbers_sectors(GetParam().index);
-}
-
-INSTANTIATE_TEST_SUITE_P(Catalogue, CylindricalEntry,
-                         ::testing::Values(CylindricalCase{ 1, -0.2135446f, 180.28087f },   // Mercator
-                                           CylindricalCase{ 2, 0.0f, 180.0f },
-                                           CylindricalCase{ 9, -1.0f, 181.0f },
-                                           CylindricalCase{ 10, -1.0f, 181.0f },
-                                           CylindricalCase{ 11, 0.0f, 180.0f },
-                                           CylindricalCase{ 12, -1.0f, 181.0f }));

@@ -50,24 +50,3 @@ TEST(ProjectEquirectangular, RotationShiftsByWholeSectors)
     for (int i = 0; i < 2 * FRAME_POINT_COUNT; ++i) EXPECT_EQ(turned[i], plain[i]) << i;
 }
 
-// 3. Sweep: both entries keep every piece of every cell inside the frame.
-class EquirectangularEntry : public ::testing::TestWithParam<int> {};
-
-TEST_P(EquirectangularEntry, KeepsEveryPieceInsideTheFrame)
-{
-    float frame[2 * FRAME_POINT_COUNT];
-    frame_points(frame);
-    float out[2 * FRAME_POINT_COUNT];
-    for (int band = 0; band < BAND_COUNT; ++band)
-        for (int sector = 0; sector < SECTOR_COUNT; ++sector) {
-            ASSERT_EQ(run_entry(GetParam(), band, sector, 7, frame, FRAME_POINT_COUNT, out),
-                      FRAME_POINT_COUNT);
-            for (int i = 0; i < FRAME_POINT_COUNT; ++i) {
-                EXPECT_GE(out[2 * i], 0.0f);
-                EXPECT_LE(out[2 * i], 360.0f);
-                EXPECT_EQ(out[2 * i + 1], 30.0f * band + frame[2 * i + 1]);
-            }
-        }
-}
-
-INSTANTIATE_TEST_SUITE_P(Catalogue, EquirectangularEntry, ::testing::Values(0, 52));

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include "projection/formulas.h"
 #include "tests/projection_harness.h"
-#include "tests/projection_sweep.h"
 
 // Projects the single point (x, y) of a piece of band and display sector shown (rotation 0).
 static void project_point(ProjectionFormula formula, int variant, int band, int shown, float x, float y, float* out)
@@ -130,19 +129,3 @@ TEST(ProjectNicolosiGore, NicolosiDiscsAreCentredAt90And270)
     EXPECT_POINT_NEAR(out, 180.0, 90.0);
 }
 
-// 2 and 3. Every entry of the family keeps every piece inside the frame; rotation renumbers.
-class GlobularEntry : public ::testing::TestWithParam<int> {};
-
-TEST_P(GlobularEntry, KeepsEveryPieceInsideTheFrame)
-{
-    const CellSweep sweep = sweep_entry(GetParam(), 0);
-    expect_kept_as(sweep, keeps_every_piece);
-    expect_inside(sweep, 0.0f, 360.0f, 0.0f, 180.0f);
-}
-
-TEST_P(GlobularEntry, RotationOnlyRenumbersSectors)
-{
-    expect_rotation_renumbers_sectors(GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Catalogue, GlobularEntry, ::testing::Values(55, 57, 58, 60, 103, 104, 105, 106, 107, 112));

@@ -42,19 +42,22 @@ TEST(AsinD, MatchesTheLibraryInsideTheRangeAndClampsOutside)
     EXPECT_NEAR(asin_d(-1.0000001), -M_PI / 2, ANGLE_TOLERANCE);
     EXPECT_NEAR(acos_d(1.0000001), 0.0, ANGLE_TOLERANCE);
     EXPECT_NEAR(acos_d(-1.0000001), M_PI, ANGLE_TOLERANCE);
+    EXPECT_NEAR(arctangent_of(-1.0, -1.0), std::atan2(-1.0, -1.0), ANGLE_TOLERANCE);
+    EXPECT_NEAR(arctangent_of(2.0, -1.0), std::atan2(2.0, -1.0), ANGLE_TOLERANCE);
+    EXPECT_EQ(arctangent_of(1.0, 0.0), std::atan2(1.0, 0.0));
 }
 
 TEST(MollweideTheta, PolesGiveTheFixedAngle)
 {
-    EXPECT_EQ(mollweide_theta(1.5707964f), double(1.5707964f));
-    EXPECT_EQ(mollweide_theta(-1.5707964f), -double(1.5707964f));
-    EXPECT_EQ(mollweide_theta(0.0f), 0.0);
+    EXPECT_EQ(mollweide_theta(1.5707964f, 1.0).radians, double(1.5707964f));
+    EXPECT_EQ(mollweide_theta(-1.5707964f, -1.0).radians, -double(1.5707964f));
+    EXPECT_EQ(mollweide_theta(0.0f, 0.0).radians, 0.0);
 }
 
 TEST(PutninsHyperbolicTheta, PolesGiveRootThree)
 {
-    EXPECT_EQ(putnins_hyperbolic_theta(4.0f, 2.1471436f, 1.5707964f), double(1.7320508f));
-    EXPECT_EQ(putnins_hyperbolic_theta(6.0f, 5.61125f, -1.5707964f), -double(1.7320508f));
+    EXPECT_EQ(putnins_hyperbolic_theta(PUTNINS_P6, 1.5707964f), double(1.7320508f));
+    EXPECT_EQ(putnins_hyperbolic_theta(PUTNINS_P6_PRIME, -1.5707964f), -double(1.7320508f));
 }
 
 TEST(SetLongitudes, AddsFifteenDegreesPerDisplaySector)
@@ -70,81 +73,95 @@ TEST(SetLongitudes, AddsFifteenDegreesPerDisplaySector)
     EXPECT_EQ(out[1], -1.0f);   // y is the caller's
 }
 
-// 2. Invariants: each solver's result satisfies its equation over the whole latitude range.
-TEST(SolveThetaPlusSin, SatisfiesTheEquation)
+// 2. Invariants: each solver's result satisfies its equation over the whole range of its
+// target, and the sine and cosine it hands back are those of its angle.
+struct SolverCase {
+    const char* name;
+    Angle (*solve)(double t);     // t runs over -1..1 (a latitude over -89..89 degrees)
+    double (*residual)(double theta, double t);
+    double tolerance;
+};
+
+static float latitude_of(double t) { return float(t * 89.0 * M_PI / 180.0); }
+
+static const SolverCase SOLVERS[] = {
+    {"solve_theta_plus_sin", [](double t) { return solve_theta_plus_sin(float(3 * t), float(1.5 * t)); },
+     [](double theta, double t) { return theta + std::sin(theta) - float(3 * t); }, RESIDUAL_TOLERANCE},
+    {"mollweide_theta", [](double t) { return mollweide_theta(latitude_of(t), std::sin(latitude_of(t))); },
+     [](double theta, double t) {   // the solver sees pi sin phi rounded to float
+         return 2 * theta + std::sin(2 * theta) - float(3.1415927f * std::sin(double(latitude_of(t))));
+     }, 2 * RESIDUAL_TOLERANCE},
+    {"half_theta", [](double t) { return half_theta(float(3 * t)); },
+     [](double theta, double t) { return 2 * theta + std::sin(2 * theta) - float(3 * t); }, RESIDUAL_TOLERANCE},
+    {"eckert4_theta", [](double t) { return eckert4_theta(latitude_of(t)); },
+     [](double theta, double t) {
+         return theta + std::sin(theta) * (std::cos(theta) + 2) - 3.5707963f * std::sin(double(latitude_of(t)));
+     }, RESIDUAL_TOLERANCE},
+    {"putnins_theta", [](double t) { return putnins_theta(latitude_of(t)); },
+     [](double theta, double t) {
+         return theta + std::sin(theta) * (std::cos(theta) - 1) - 0.5 * 1.2283697f * std::sin(double(latitude_of(t)));
+     }, RESIDUAL_TOLERANCE},
+    {"arcsine_of", [](double t) { return arcsine_of(t); }, [](double theta, double t) { return std::sin(theta) - t; },
+     ANGLE_TOLERANCE},
+    {"arccosine_of", [](double t) { return arccosine_of(t); }, [](double theta, double t) { return std::cos(theta) - t; },
+     ANGLE_TOLERANCE},
+};
+
+TEST(NewtonSolvers, SatisfyTheirEquationsAndCarryTheirSineAndCosine)
 {
-    for (double a = -3.0; a <= 3.0; a += 0.25) {
-        const double theta = solve_theta_plus_sin(float(a), float(a / 2));
-        EXPECT_NEAR(theta + std::sin(theta), float(a), RESIDUAL_TOLERANCE) << a;
-    }
+    for (const SolverCase& solver : SOLVERS)
+        for (int i = -1000; i <= 1000; ++i) {
+            const double t = i / 1000.0;
+            const Angle theta = solver.solve(t);
+            EXPECT_NEAR(solver.residual(theta.radians, t), 0.0, solver.tolerance) << solver.name << " " << t;
+            EXPECT_NEAR(theta.sine, std::sin(theta.radians), ANGLE_TOLERANCE) << solver.name << " " << t;
+            EXPECT_NEAR(theta.cosine, std::cos(theta.radians), ANGLE_TOLERANCE) << solver.name << " " << t;
+        }
 }
 
-TEST(MollweideTheta, SatisfiesTheEquation)
+TEST(PutninsHyperbolicTheta, SatisfiesTheEquation)
 {
-    for (int deg = -89; deg <= 89; ++deg) {
-        const float phi = latitude(deg);
-        const double theta = mollweide_theta(phi);
-        // the solver sees pi sin phi rounded to float
-        const double target = float(3.1415927f * std::sin(double(phi)));
-        EXPECT_NEAR(2 * theta + std::sin(2 * theta), target, 2 * RESIDUAL_TOLERANCE) << deg;
-    }
+    for (const HyperbolicEquation* equation : { &PUTNINS_P6, &PUTNINS_P6_PRIME })
+        for (int deg = -89; deg <= 89; ++deg) {
+            const float phi = latitude(deg);
+            const double c = putnins_hyperbolic_theta(*equation, phi);
+            const double r = std::sqrt(c * c + 1);
+            const double residual = c * (equation->a - r) - std::log(c + r) - equation->b * std::sin(double(phi));
+            EXPECT_NEAR(residual, 0.0, RESIDUAL_TOLERANCE) << equation->a << " " << deg;
+        }
 }
 
-TEST(HalfTheta, SatisfiesTheEquation)
+TEST(RoundedToSingle, CarriesSineAndCosineOverTheRounding)
 {
-    for (double x = -3.0; x <= 3.0; x += 0.25) {
-        const double theta = half_theta(float(x));
-        EXPECT_NEAR(2 * theta + std::sin(2 * theta), float(x), RESIDUAL_TOLERANCE) << x;
-    }
-}
-
-TEST(Eckert4Theta, SatisfiesTheEquation)
-{
-    for (int deg = -89; deg <= 89; ++deg) {
-        const float phi = latitude(deg);
-        const double theta = eckert4_theta(phi);
-        const double residual = theta + std::sin(theta) * (std::cos(theta) + 2) -
-                                3.5707963f * std::sin(double(phi));
-        EXPECT_NEAR(residual, 0.0, RESIDUAL_TOLERANCE) << deg;
+    for (double a = -3.14; a <= 3.14; a += 0.01) {
+        const Angle rounded = rounded_to_single(angle_of(a + 1e-9));
+        EXPECT_EQ(rounded.radians, double(float(a + 1e-9)));
+        EXPECT_NEAR(rounded.sine, std::sin(rounded.radians), 1e-15) << a;
+        EXPECT_NEAR(rounded.cosine, std::cos(rounded.radians), 1e-15) << a;
     }
 }
 
 // At the poles the derivative vanishes: the eight steps end near, not at, theta = pi/2.
 TEST(Eckert4Theta, EndsNearHalfPiAtThePoles)
 {
-    EXPECT_NEAR(eckert4_theta(latitude(90)), M_PI / 2, 2e-3);   // a triple root: slow
-    EXPECT_NEAR(eckert4_theta(latitude(-90)), -M_PI / 2, 2e-3);
-}
-
-TEST(PutninsTheta, SatisfiesTheEquation)
-{
-    for (int deg = -90; deg <= 90; ++deg) {
-        const float phi = latitude(deg);
-        const double theta = putnins_theta(phi);
-        const double residual = theta + std::sin(theta) * (std::cos(theta) - 1) -
-                                0.5 * 1.2283697f * std::sin(double(phi));
-        EXPECT_NEAR(residual, 0.0, RESIDUAL_TOLERANCE) << deg;
-    }
-}
-
-TEST(PutninsHyperbolicTheta, SatisfiesTheEquation)
-{
-    const float cases[][2] = { { 4.0f, 2.1471436f }, { 6.0f, 5.61125f } };   // P6, P6'
-    for (const auto& ab : cases)
-        for (int deg = -89; deg <= 89; ++deg) {
-            const float phi = latitude(deg);
-            const double c = putnins_hyperbolic_theta(ab[0], ab[1], phi);
-            const double r = std::sqrt(c * c + 1);
-            const double residual = c * (ab[0] - r) - std::log(c + r) - ab[1] * std::sin(double(phi));
-            EXPECT_NEAR(residual, 0.0, RESIDUAL_TOLERANCE) << ab[0] << " " << deg;
-        }
+    EXPECT_NEAR(eckert4_theta(latitude(90)).radians, M_PI / 2, 2e-3);   // a triple root: slow
+    EXPECT_NEAR(eckert4_theta(latitude(-90)).radians, -M_PI / 2, 2e-3);
 }
 
 // The step of the iteration that meets the tolerance is still applied.
 TEST(SolveThetaPlusSin, AppliesTheStepThatMeetsTheTolerance)
 {
-    // from 1e-7 the residual 2e-7 is already small; the step then lands on the root 0
-    EXPECT_LT(std::abs(solve_theta_plus_sin(0.0f, 1e-7f)), 1e-15);
+    // beyond the table (|a| > 3.1) the given start is used; from the root rounded to single the
+    // residual is already below 1e-6, and the step then lands on the root itself
+    const float a = 3.12f;
+    double low = 0.0, high = M_PI;
+    for (int i = 0; i < 200; ++i) {
+        const double middle = 0.5 * (low + high);
+        (middle + std::sin(middle) < a ? low : high) = middle;
+    }
+    const float start = float(low);
+    ASSERT_NE(double(start), low);
+    EXPECT_NEAR(solve_theta_plus_sin(a, start).radians, low, 1e-13);
 }
 
 // Near theta = pi the derivative vanishes and Newton crawls: the bound of eight steps ends it.
@@ -156,5 +173,5 @@ TEST(SolveThetaPlusSin, StopsAfterEightSteps)
         expected -= (expected + std::sin(expected) - a) / (std::cos(expected) + 1);
     const double ninth = expected - (expected + std::sin(expected) - a) / (std::cos(expected) + 1);
     ASSERT_NE(expected, ninth);
-    EXPECT_DOUBLE_EQ(solve_theta_plus_sin(a, 2.0f), expected);
+    EXPECT_DOUBLE_EQ(solve_theta_plus_sin(a, 2.0f).radians, expected);
 }

@@ -4,21 +4,6 @@
 #include "projection/formulas.h"
 #include "tests/projection_second_group_points.h"
 
-// 1. Airy: drop rule and centre.
-TEST(ProjectAiry, KeepsTheBandsHalfWidthAroundTheCentre)
-{
-    const int half_widths[6] = {12, 12, 12, 9, 8, 7};
-    for (int band = 0; band < 6; ++band)
-        for (int sector = 0; sector < 24; ++sector) {
-            const int b = sector - 12;
-            EXPECT_EQ(keeps_piece(project_airy, 0, band, sector, 0), b >= -half_widths[band] && b < half_widths[band]);
-        }
-    // band 3 keeps b = -9..8: eighteen sectors
-    int kept = 0;
-    for (int sector = 0; sector < 24; ++sector) kept += keeps_piece(project_airy, 0, 3, sector, 0);
-    EXPECT_EQ(kept, 18);
-}
-
 TEST(ProjectAiry, CentreAndUnitCircle)
 {
     // 30 N on the rotated meridian 0 is the centre

@@ -6,31 +6,6 @@
 
 static double radians(double degrees) { return degrees * double(3.1415927f) * double(0.0055555557f); }
 
-// 1. Drop rules, over every band, sector and rotation.
-TEST(RetroazimuthalDropRules, LittrowAndHinksReevesKeepTwelveSectors)
-{
-    for (ProjectionFormula f : {project_littrow, project_hinks_reeves})
-        for (int rotation = 0; rotation < 24; ++rotation)
-            for (int sector = 0; sector < 24; ++sector) {
-                const int west = 15 * ((rotation + sector) % 24) - 180;
-                EXPECT_EQ(keeps_piece(f, 0, 2, sector, rotation), west >= -90 && west <= 75);
-            }
-}
-
-TEST(RetroazimuthalDropRules, MeccaKeepsBandsZeroToThreeAndWestEdgesMinus30To105)
-{
-    int kept = 0;
-    for (int band = 0; band < 6; ++band)
-        for (int sector = 0; sector < 24; ++sector) {
-            const int west = 15 * sector - 180;
-            const bool keep = keeps_piece(project_mecca_retroazimuthal, 0, band, sector, 0);
-            EXPECT_EQ(keep, band <= 3 && west >= -30 && west <= 105) << band << " " << sector;
-            kept += keep;
-        }
-    EXPECT_EQ(kept, 4 * 10);
-}
-
-// 2. Anchors.
 TEST(ProjectLittrow, CentralMeridianAndClamp)
 {
     // on longitude 0: X = 180, Y = 90 - 37 tan(phi)

@@ -15,14 +15,6 @@ inline MapPoint project_point(ProjectionFormula formula, int variant, int band, 
     return MapPoint{out[0], out[1]};
 }
 
-// Whether the formula keeps the piece at this band, stored sector and rotation.
-inline bool keeps_piece(ProjectionFormula formula, int variant, int band, int sector, int rotation)
-{
-    const float in[2] = {7.5f, 15.0f};
-    float out[2];
-    return run_formula(formula, variant, band, sector, rotation, in, 1, out) == 1;
-}
-
 #define EXPECT_MAP_POINT_NEAR(point, expected_x, expected_y) \
     do {                                                     \
         const MapPoint p_ = (point);                         \

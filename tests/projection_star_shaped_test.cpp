@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include "projection/formulas.h"
 #include "tests/projection_harness.h"
-#include "tests/projection_sweep.h"
 
 // Projects the single point (x, y) of a piece of band and display sector shown (rotation 0).
 static void project_point(ProjectionFormula formula, int band, int shown, float x, float y, float* out)
@@ -51,19 +50,3 @@ TEST(ProjectFourLobedStar, LobesEndAtTheSouthPoleInTheirOwnDirection)
     }
 }
 
-// 2 and 3. Both entries keep every piece inside the frame; rotation renumbers.
-class StarShapedEntry : public ::testing::TestWithParam<int> {};
-
-TEST_P(StarShapedEntry, KeepsEveryPieceInsideTheFrame)
-{
-    const CellSweep sweep = sweep_entry(GetParam(), 0);
-    expect_kept_as(sweep, keeps_every_piece);
-    expect_inside(sweep, 0.0f, 360.0f, 0.0f, 180.0f);
-}
-
-TEST_P(StarShapedEntry, RotationOnlyRenumbersSectors)
-{
-    expect_rotation_renumbers_sectors(GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Catalogue, StarShapedEntry, ::testing::Values(113, 114));

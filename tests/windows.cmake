@@ -36,6 +36,12 @@ add_test(NAME OrbilyExe.MapWindowShowsOrbilyRendersMapAndFollowsKeysWheelAndDoub
                  ${CMAKE_SOURCE_DIR}/build/blackbox_map_window)
 set_tests_properties(OrbilyExe.MapWindowShowsOrbilyRendersMapAndFollowsKeysWheelAndDoubleClick PROPERTIES
     TIMEOUT 1500 FIXTURES_REQUIRED Wine RESOURCE_LOCK wine SKIP_RETURN_CODE 77 LABELS wine)
+# The statistics and flag windows beside the map, and a click on France; screenshots stay behind.
+add_test(NAME OrbilyExe.FlagAndStatisticsWindowsShowAClickedCountry
+         COMMAND bash ${WINE_SCRIPTS}/blackbox_flag_and_statistics_windows.sh ${ORBILY_EXE}
+                 ${CMAKE_SOURCE_DIR}/build/blackbox_flag_and_statistics_windows)
+set_tests_properties(OrbilyExe.FlagAndStatisticsWindowsShowAClickedCountry PROPERTIES
+    TIMEOUT 900 FIXTURES_REQUIRED Wine RESOURCE_LOCK wine SKIP_RETURN_CODE 77 LABELS wine)
 set_tests_properties(WindowsTests.x86_64 PROPERTIES TIMEOUT 300 ENVIRONMENT ORBILY_WINE_TIMEOUT=240)
 set_tests_properties(WindowsTests.i686 OrbilyExe.OpensItsWindowAndClosesWithExitCodeZero
     PROPERTIES TIMEOUT 900)

@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(cmake g++ make pkg-config googletest libgtest-dev libbenchmark-dev libcairo2-dev
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
-          wine wine64 wine32:i386 xvfb xauth xdotool imagemagick python3)
+          wine wine64 wine32:i386 xvfb xauth xdotool imagemagick python3
+          libproj-dev)   # PROJ: the yardstick of the projection benchmark, never linked into Orbily.exe
 
 installed=$(dpkg-query -W -f='${Package}:${Architecture} ${db:Status-Status}\n' 2>/dev/null |
             awk '$2 == "installed" { print $1 }')

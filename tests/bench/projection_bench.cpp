@@ -1,5 +1,5 @@
 // tests/bench/projection_bench.cpp: project_all over the embedded cells, per entry, cycling
-// through the 24 rotations; the base formula's entries are registered here.
+// through the 24 rotations, for every catalogue entry.
 #include "tests/bench/projection_bench.h"
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -10,7 +10,7 @@
 #include "projection/formulas.h"
 #include "projection/names.h"
 
-static void prepare_cells()
+void prepare_projection_cells()
 {
     static bool prepared = false;
     if (prepared) return;
@@ -21,7 +21,7 @@ static void prepare_cells()
 
 static void run_projection_pass(benchmark::State& state, int index)
 {
-    prepare_cells();
+    prepare_projection_cells();
     int rotation = 0;
     for (auto _ : state) {
         project_all(index, rotation);
@@ -33,8 +33,7 @@ static void run_projection_pass(benchmark::State& state, int index)
         cell_point_count, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-// The catalogue name in ASCII for the report: code page 1252 letters become '?'.
-static std::string ascii_name(int index)
+std::string ascii_projection_name(int index)
 {
     build_projection_names();
     std::string name;
@@ -42,19 +41,18 @@ static std::string ascii_name(int index)
     return name;
 }
 
-void register_projection_benchmark(int index)
+static void register_projection_benchmark(int index)
 {
     char number[8];
     std::snprintf(number, sizeof number, "%03d", index);
-    const std::string name = std::string("project_all/") + number + " " + ascii_name(index);
+    const std::string name = std::string("project_all/") + number + " " + ascii_projection_name(index);
     benchmark::RegisterBenchmark(name.c_str(), run_projection_pass, index);
 }
 
-void register_projection_benchmarks(ProjectionFormula formula)
+static bool register_every_entry()
 {
-    for (int i = 0; i < PROJECTION_COUNT; ++i)
-        if (PROJECTION_CATALOGUE[i].formula == formula) register_projection_benchmark(i);
+    for (int i = 0; i < PROJECTION_COUNT; ++i) register_projection_benchmark(i);
+    return true;
 }
 
-static const bool base_formula_registered = (register_projection_benchmark(0),
-                                             register_projection_benchmark(52), true);
+static const bool every_entry_registered = register_every_entry();

@@ -1,10 +1,10 @@
 // tests/bench/projection_bench.h: benchmarks of the projection pass over the embedded cells,
 // reported as time per cell point ("per_point", e.g. 12.5n = 12.5 ns).
 #pragma once
+#include <string>
 #include "projection/projection.h"
 
-// Registers "project_all/<index> <name>" for one catalogue entry.
-void register_projection_benchmark(int index);
-// Registers every catalogue entry that uses the formula, e.g. from a formula group's bench file:
-//   static const bool registered = (register_projection_benchmarks(project_conic), true);
-void register_projection_benchmarks(ProjectionFormula formula);
+// Decodes the embedded outlines and cuts them into cells, once per process.
+void prepare_projection_cells();
+// The catalogue name in ASCII for the report: code page 1252 letters become '?'.
+std::string ascii_projection_name(int index);

@@ -44,7 +44,6 @@ TEST_F(FlagWindow, DraggingKeepsTheClientAtTwoToOne)
     } cases[] = {
         {WMSZ_RIGHT, 600, 240, 600, 300},
         {WMSZ_BOTTOM, 480, 200, 400, 200},
-        {WMSZ_BOTTOMRIGHT, 500, 100, 500, 250},
     };
     for (const Case& c : cases) {
         RECT r = {100, 300, 100 + f.cx + c.client_width, 300 + f.cy + c.client_height};
