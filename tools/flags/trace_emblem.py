@@ -129,14 +129,14 @@ def simplify(points, epsilon, closed=True):
 
 
 def removal_cost(a, b, c):
-    """What leaving out b between a and c costs: the area it cuts off or adds, or, where more,
-    the square of its distance from the chord, so that a narrow spike (a tail, a sword's tip)
-    outweighs a shallow bump of the same area."""
+    """What leaving out b between a and c costs: the area it cuts off or adds, weighed by the root
+    of its distance from the chord, so that a narrow spike (a tail, a sword's tip) outlasts a
+    shallow bump of the same area, while coverage still counts most."""
     (ax, ay), (bx, by), (cx, cy) = a, b, c
     twice_area = abs((bx - ax) * (cy - ay) - (by - ay) * (cx - ax))
-    chord = ((cx - ax) ** 2 + (cy - ay) ** 2) ** 0.5
-    height = twice_area / chord if chord else ((bx - ax) ** 2 + (by - ay) ** 2) ** 0.5
-    return max(twice_area / 2, height * height)
+    chord = math.hypot(cx - ax, cy - ay)
+    height = twice_area / chord if chord else math.hypot(bx - ax, by - ay)
+    return twice_area / 2 * math.sqrt(height)
 
 
 def reduce_to(points, limit, closed=True):
