@@ -70,10 +70,9 @@ class Tracing(unittest.TestCase):
                 self.assertEqual(open_on_axis(ring, 0), opened)
 
     def test_mirrored_traces_reflect_about_the_axis(self):
-        # One pixel is one flag unit; the axis is x = -100 (pixel column 20): a piece touching it
+        # One pixel is one flag unit; the axis is x = -100 (pixel column 20): a wedge touching it
         # along one pixel only, a piece off it, and a C touching it twice (a ring when mirrored).
-        cases = {'narrow touch': ['..........'] + ['..######..'] * 3 + ['..##################'] * 2
-                                 + ['..######..'] * 3,
+        cases = {'narrow touch': ['..........'] + ['..' + '#' * (2 * i + 2) for i in range(9)] + ['..' + '#' * 14] * 3,
                  'off the axis': ['..........'] + ['..########..'] * 6 + ['....######..'] * 2,
                  'ring': ['..................'] + ['..##################'] * 2 + ['..###...'] * 4
                          + ['..##################'] * 2}
