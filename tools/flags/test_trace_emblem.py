@@ -5,10 +5,11 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from emblem_path import path_text  # noqa: E402
 from flag_assembler import assemble_source  # noqa: E402
 import flag_format as fmt  # noqa: E402
 from reference_fills import only_fills  # noqa: E402
-from trace_emblem import (close_and_open, open_on_axis, outline, path_text, reduce_to, regions,  # noqa: E402
+from trace_emblem import (close_and_open, open_on_axis, outline, reduce_to, regions,  # noqa: E402
                           simplify, traced_paths)
 
 
