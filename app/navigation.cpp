@@ -51,7 +51,8 @@ bool zoom_to_country(int code)
 }
 
 // The sea shows the whole map; a country that cannot be fitted in this projection is tried once
-// more in one where it can.
+// more in one where it can, and a country whose overseas pieces cannot be fitted together in any
+// (France, the United Kingdom) shows its heartland there.
 void double_click_country(int code)
 {
     if (code == 0) {
@@ -61,5 +62,6 @@ void double_click_country(int code)
     if (zoom_to_country(code)) return;
     const FallbackProjection fallback = double_click_fallback(code);
     set_projection(fallback.projection, fallback.rotation);
-    zoom_to_country(code);
+    if (zoom_to_country(code)) return;
+    if (fit_view_to_heartland(map_view, projected_map, polygons, code)) refresh_map();
 }

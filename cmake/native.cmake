@@ -17,14 +17,18 @@ file(GLOB CAIRO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/cairo_*.c
 add_library(orbily_cairo STATIC ${CAIRO_SOURCES})
 target_link_libraries(orbily_cairo PUBLIC orbily_core PkgConfig::CAIRO)
 
+# orbily-render: its commands form a library, so the tests reach its readers directly.
 file(GLOB RENDER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/render/*.cpp)
-add_executable(orbily-render ${RENDER_SOURCES})
-target_link_libraries(orbily-render PRIVATE orbily_cairo)
+list(FILTER RENDER_SOURCES EXCLUDE REGEX "tools/render/main\\.cpp$")
+add_library(orbily_render_commands STATIC ${RENDER_SOURCES})
+target_link_libraries(orbily_render_commands PUBLIC orbily_cairo)
+add_executable(orbily-render ${CMAKE_SOURCE_DIR}/tools/render/main.cpp)
+target_link_libraries(orbily-render PRIVATE orbily_render_commands)
 set_target_properties(orbily-render PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORBILY_BIN_DIR})
 
 file(GLOB TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*.cpp)
 add_executable(orbily_tests ${TEST_SOURCES} ${CMAKE_SOURCE_DIR}/tools/outline_check/outline_rules.cpp)
-target_link_libraries(orbily_tests PRIVATE orbily_cairo GTest::gtest GTest::gtest_main Threads::Threads)
+target_link_libraries(orbily_tests PRIVATE orbily_render_commands GTest::gtest GTest::gtest_main Threads::Threads)
 target_compile_definitions(orbily_tests PRIVATE
     ORBILY_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     ORBILY_RENDER="${ORBILY_BIN_DIR}/orbily-render")

@@ -40,14 +40,19 @@ static void colour_by_statistic(int scheme, const CountryStats* stats, MapColour
 void colour_countries(const ColouringChoice& choice, CountryStats* stats, MapColouring& colouring)
 {
     compute_statistic(stats, choice.statistic - 1, choice.divisor - 1, choice.mode, colouring.ranking);
+    build_colour_tables(choice.scheme, stats, colouring);
+}
+
+void build_colour_tables(int scheme, const CountryStats* stats, MapColouring& colouring)
+{
     ColourPair& sea = colouring.countries.pairs[0];
     sea = ColourPair{PLAIN_SEA_COLOUR, PLAIN_SEA_COLOUR};
-    if (choice.scheme == SCHEME_TIME_ZONE) {
+    if (scheme == SCHEME_TIME_ZONE) {
         fill_zone_palette(colouring.zones);
         sea = ColourPair{BY_TIME_ZONE, BY_TIME_ZONE};
     }
-    if (choice.scheme <= SCHEME_TIME_ZONE) colour_by_country(choice.scheme, stats, colouring);
-    else colour_by_statistic(choice.scheme, stats, colouring);
+    if (scheme <= SCHEME_TIME_ZONE) colour_by_country(scheme, stats, colouring);
+    else colour_by_statistic(scheme, stats, colouring);
 }
 
 Colour country_colour(const MapColouring& colouring, const PolygonEntry* polygons, int polygon, int sector,

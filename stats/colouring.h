@@ -49,6 +49,10 @@ struct MapColouring {
 // selected_countries is left as it is.
 void colour_countries(const ColouringChoice& choice, CountryStats* stats, MapColouring& colouring);
 
+// The second half of colour_countries: the colour tables of scheme from the rank and shade that
+// stats already hold, whichever figures they were computed from.
+void build_colour_tables(int scheme, const CountryStats* stats, MapColouring& colouring);
+
 // The map's colour for a piece of polygon (0: the sea, a cell frame) in sector 0..23 and band
 // 0..5: the pair of the polygon's country (a region's parent) in its selected or normal colour,
 // or the colour of the piece's own time zone where the table says BY_TIME_ZONE.

@@ -24,23 +24,20 @@ static void insert_descending(DescendingValues& sorted, double x)
     ++sorted.count;
 }
 
-// current of one country, or MISSING_VALUE when it has no value to rank.
-static double quotient_of(const CountryStats& country, int statistic, int divisor)
+// figure over divisor by the divisor rule; MISSING_VALUE when the country has no value to rank.
+static double quotient_of(double figure, bool divided, double divisor)
 {
-    if (statistic < 0) return MISSING_VALUE;
-    const double v = country.values[statistic];
-    if (v == MISSING_VALUE || divisor < 0) return v;
-    const double d = country.values[divisor];
-    if (d == MISSING_VALUE || abs_d(d) < SMALLEST_DIVISOR) return MISSING_VALUE;
-    return v / d;
+    if (figure == MISSING_VALUE || !divided) return figure;
+    if (divisor == MISSING_VALUE || abs_d(divisor) < SMALLEST_DIVISOR) return MISSING_VALUE;
+    return figure / divisor;
 }
 
-void compute_statistic(CountryStats* stats, int statistic, int divisor, int mode, DescendingValues& sorted)
+// Ranks and shades the current values already set, as compute_statistic describes.
+static void rank_current_values(CountryStats* stats, int mode, DescendingValues& sorted)
 {
     sorted.count = 0;
     for (int i = 0; i < COUNTRY_COUNT; ++i) {
         CountryStats& country = stats[i];
-        country.current = quotient_of(country, statistic, divisor);
         country.rank = country.current != MISSING_VALUE;
         if (country.rank) insert_descending(sorted, country.current);
     }
@@ -58,4 +55,22 @@ void compute_statistic(CountryStats* stats, int statistic, int divisor, int mode
         else if (mode == SHADE_LOGARITHMIC) country.shade = log10_d(1 + 9 * (country.current - min) / range);
         else country.shade = (country.current - min) / range;
     }
+}
+
+void compute_statistic(CountryStats* stats, int statistic, int divisor, int mode, DescendingValues& sorted)
+{
+    for (int i = 0; i < COUNTRY_COUNT; ++i) {
+        CountryStats& country = stats[i];
+        const double figure = statistic < 0 ? MISSING_VALUE : country.values[statistic];
+        country.current = quotient_of(figure, divisor >= 0, divisor >= 0 ? country.values[divisor] : 0);
+    }
+    rank_current_values(stats, mode, sorted);
+}
+
+void compute_statistic_of(CountryStats* stats, const double* figures, const double* divisors, int mode,
+                          DescendingValues& sorted)
+{
+    for (int i = 0; i < COUNTRY_COUNT; ++i)
+        stats[i].current = quotient_of(figures[i], divisors != nullptr, divisors ? divisors[i] : 0);
+    rank_current_values(stats, mode, sorted);
 }

@@ -21,3 +21,8 @@ struct DescendingValues {
 // SHADE_LOGARITHMIC log10(1 + 9 (current - min) / range), SHADE_RANKED (rank - 1) / (N - 1), so
 // the largest value is 0 there; shade 1 for all when every present value is equal.
 void compute_statistic(CountryStats* stats, int statistic, int divisor, int mode, DescendingValues& sorted);
+
+// The same for figures that are not among the statistics: figures[i] and divisors[i] belong to
+// country i + 1 (MISSING_VALUE where there is none); divisors null means no divisor.
+void compute_statistic_of(CountryStats* stats, const double* figures, const double* divisors, int mode,
+                          DescendingValues& sorted);

@@ -119,8 +119,36 @@ TEST(RunMapCommand, ColouringOptionsColourAsTheWindowsLists)
     std::remove(path.c_str());
 }
 
+// The legend is a band below the map, as tall in every format: white, with the ramp's two
+// ends in the ramp's end colours and the no-value swatch on the right.
+TEST(RunMapCommand, LegendGoesBelowTheMapInEveryFormat)
+{
+    const std::string options = " --width 600 --height 300 --statistic 14 --colours \"Grey Scale\" --legend";
+    const int legend = 54;   // 5.4 times the text size of 10 that a 600-wide picture gets
+    for (const char* extension : {".png", ".svg", ".pdf"}) {
+        const std::string path = testing::TempDir() + "map_legend" + extension;
+        ASSERT_EQ(run_render("map " + path + options).status, 0) << extension;
+        std::ifstream file(path, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(file)), {});
+        if (extension[1] == 's') EXPECT_NE(bytes.find("height=\"354pt\""), std::string::npos);
+        if (extension[2] == 'd') EXPECT_NE(bytes.find("/MediaBox [ 0 0 600 354 ]"), std::string::npos);
+        if (extension[2] == 'n') {
+            const Png png(path);
+            ASSERT_TRUE(png.ok());
+            EXPECT_EQ(png.height(), 300 + legend);
+            EXPECT_EQ(png.pixel(300, 302), 0xFFFFFFu);   // the band
+            EXPECT_EQ(png.pixel(11, 327), png_pixel_of(hsv_colour(0, 0, 0.5)));   // shade 0, inside the edge
+            int swatch = 0;
+            for (int x = 400; x < 600; ++x) swatch += png.pixel(x, 327) == png_pixel_of(GREY_SCALE_NO_VALUE_COLOURS.normal);
+            EXPECT_GT(swatch, 5);
+        }
+        std::remove(path.c_str());
+    }
+}
+
 TEST(RunMapCommand, BadInputFailsWithOneLineAndNoFile)
 {
+    const std::string EXAMPLE = ORBILY_SOURCE_DIR "/docs/example-figures.csv";
     const std::string path = testing::TempDir() + "map_bad.png";
     const std::string arguments[] = {"map", "map out.bmp", "map " + path + " --projection 128",
                                      "map " + path + " --rotation -1", "map " + path + " --width 0",
@@ -128,7 +156,13 @@ TEST(RunMapCommand, BadInputFailsWithOneLineAndNoFile)
                                      "map " + path + " --zoom 2", "map /nonexistent/folder/map.png",
                                      "map " + path + " --colours Purple", "map " + path + " --mode",
                                      "map " + path + " --statistic 13", "map " + path + " --divisor Nothing",
-                                     "map " + path + " --select FR,XX", "map " + path + " --select 215"};
+                                     "map " + path + " --select FR,XX", "map " + path + " --select 215",
+                                     "map " + path + " --data /nonexistent/figures.csv --value v",
+                                     "map " + path + " --data " + EXAMPLE + " --value Sales",
+                                     "map " + path + " --data " + EXAMPLE, "map " + path + " --value Staff",
+                                     "map " + path + " --legend", "map " + path + " --statistic 14 --title T",
+                                     "map " + path + " --statistic 14 --legend --colours Political",
+                                     "map " + path + " --statistic 14 --data " + EXAMPLE + " --value Staff"};
     for (const std::string& argument : arguments) {
         const RenderRun run = run_render(argument);
         EXPECT_EQ(run.status, 2) << argument;

@@ -57,9 +57,20 @@ TEST(ComputeStatistic, RanksTiesAndShadesOfEachMode)
          {{M, 0, 0, 0}, {M, 0, 0, 0}, {M, 0, 0, 0}, {1, 1, 0, 1}, {-2, 2, 0, 0}}},
         {"no statistic: nobody has a value", {{1, 1}, {2, 2}}, -1, 1, SHADE_STANDARD, {{M, 0, 0, 0}, {M, 0, 0, 0}}},
     };
+    // every case twice: from the statistics' own columns, and from the same figures handed over
+    for (int handed = 0; handed < 2; ++handed)
     for (const Case& c : cases) {
         set_values(c.values);
-        compute_statistic(countries, c.statistic, c.divisor, c.mode, sorted);
+        if (handed) {
+            double figures[COUNTRY_COUNT], divisors[COUNTRY_COUNT];
+            for (int i = 0; i < COUNTRY_COUNT; ++i) {
+                figures[i] = c.statistic < 0 ? M : countries[i].values[c.statistic];
+                divisors[i] = c.divisor < 0 ? M : countries[i].values[c.divisor];
+            }
+            compute_statistic_of(countries, figures, c.divisor < 0 ? nullptr : divisors, c.mode, sorted);
+        } else {
+            compute_statistic(countries, c.statistic, c.divisor, c.mode, sorted);
+        }
         int present = 0;
         for (int i = 0; i < COUNTRY_COUNT; ++i) {
             const CountryStats& got = countries[i];

@@ -86,17 +86,22 @@ protected:
     float points[64];
     ProjectedMap map = {list, 0, points, 0};
     void SetUp() override { map_view = WHOLE_MAP_VIEW; }
-    // one polygon of the code, projected as the axis-parallel box (x0, y0)..(x1, y1)
-    void add_piece(int code, float x0, float y0, float x1, float y1, bool dropped = false)
+    // one polygon of the code, projected as the axis-parallel box (x0, y0)..(x1, y1), its last
+    // corner repeated to make it a larger piece
+    void add_piece(int code, float x0, float y0, float x1, float y1, bool dropped = false, int repeats = 0)
     {
         const int polygon = map.list_length / 2 + 1;
         polygons[polygon].country = code;
         list[map.list_length++] = polygon;
-        list[map.list_length++] = dropped ? 0 : 4;
+        list[map.list_length++] = dropped ? 0 : 4 + repeats;
         if (dropped) return;
         const float box[8] = {x0, y0, x1, y0, x1, y1, x0, y1};
         std::memcpy(points + 2 * map.point_count, box, sizeof box);
         map.point_count += 4;
+        for (int i = 0; i < repeats; ++i, ++map.point_count) {
+            points[2 * map.point_count] = x0;
+            points[2 * map.point_count + 1] = y1;
+        }
     }
     bool fit(int code) { return fit_view_to_country(map_view, map, polygons, code); }
 };
@@ -148,6 +153,18 @@ TEST_F(FitViewToCountry, AnyDroppedPieceRefuses)
     EXPECT_FALSE(fit(5));
     expect_view(0.0f, 0.0f, 360.0f, 180.0f, 1.0f);
     EXPECT_FALSE(fit(9));   // a code without pieces: an empty box
+}
+
+TEST_F(FitViewToCountry, HeartlandLeavesOutOverseasPiecesSpreadWiderThanTheFrame)
+{
+    add_piece(65, 300, 120, 301, 121);           // overseas, first in the list
+    add_piece(65, 175, 40, 185, 50, false, 4);   // the largest piece
+    add_piece(65, 120, 43, 121, 44);             // close in y only: left out
+    add_piece(223, 188, 48, 189, 49);            // a region near in y: taken, as always
+    add_piece(65, 184, 49, 186, 51);             // close both ways: taken
+    EXPECT_FALSE(fit(65));
+    ASSERT_TRUE(fit_view_to_heartland(map_view, map, polygons, 65));
+    expect_view(160.0f, 34.5f, 204.0f, 56.5f, 360.0f / 44.0f);   // the box 175..189 x 40..51
 }
 
 TEST(DoubleClickFallback, AntarcticaRussiaAndTheRest)

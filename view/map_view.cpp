@@ -59,21 +59,49 @@ struct Box {
         return min_x >= max_x || min_y >= max_y || (min_x - 2.0f < point[0] && point[0] < max_x + 2.0f) ||
                (min_y - 2.0f < point[1] && point[1] < max_y + 2.0f);
     }
+    // within 2 units of the box both ways
+    bool close(const float* point) const
+    {
+        return min_x - 2.0f < point[0] && point[0] < max_x + 2.0f && min_y - 2.0f < point[1] && point[1] < max_y + 2.0f;
+    }
 };
 
-// The box of the country's pieces; false when the projection dropped any piece.
-static bool country_box(const ProjectedMap& map, const PolygonEntry* polygons, int code, Box& box)
+// The box of the country's pieces; false when the projection dropped any piece. With
+// own_pieces_close, the country's own pieces join only where their first point lies close to the
+// box, which then starts with the country's largest piece.
+static bool country_box(const ProjectedMap& map, const PolygonEntry* polygons, int code, bool own_pieces_close,
+                        Box& box)
 {
     const float* points = map.points;
     for (int i = 0; i < map.list_length; i += 2) {
         const int count = map.list[i + 1];
         if (count == 0) return false;
         const int country = polygons[map.list[i]].country;
-        if (country == code || (country >= FIRST_REGION && country_of(country) == code && box.near(points)))
+        if ((country == code && (!own_pieces_close || box.close(points))) ||
+            (country >= FIRST_REGION && country_of(country) == code && box.near(points)))
             box.widen(points, count);
         points += 2 * count;
     }
     return true;
+}
+
+// The box of the country's piece with the most points.
+static Box largest_piece_box(const ProjectedMap& map, const PolygonEntry* polygons, int code)
+{
+    Box box;
+    const float* points = map.points;
+    const float* largest = nullptr;
+    int largest_count = 0;
+    for (int i = 0; i < map.list_length; i += 2) {
+        const int count = map.list[i + 1];
+        if (polygons[map.list[i]].country == code && count > largest_count) {
+            largest = points;
+            largest_count = count;
+        }
+        points += 2 * count;
+    }
+    box.widen(largest, largest_count);
+    return box;
 }
 
 // Pushes the interval [low, high] of length 2 x half inside 0..size; false if it cannot fit.
@@ -92,10 +120,10 @@ static bool fit_axis(float& low, float& high, double half, double size)
     return true;
 }
 
-bool fit_view_to_country(MapView& view, const ProjectedMap& map, const PolygonEntry* polygons, int code)
+// The view with the box in its middle half each way; false, view unchanged, when it cannot be
+// fitted into the frame.
+static bool fit_view_to_box(MapView& view, const Box& box)
 {
-    Box box;
-    if (!country_box(map, polygons, code, box)) return false;
     double w = double(box.max_x) - box.min_x;
     double h = double(box.max_y) - box.min_y;
     if (w <= 0.0 || h <= 0.0) return false;
@@ -118,6 +146,18 @@ bool fit_view_to_country(MapView& view, const ProjectedMap& map, const PolygonEn
     v.zoom = float(360.0 / (double(v.right) - v.left));
     view = v;
     return true;
+}
+
+bool fit_view_to_country(MapView& view, const ProjectedMap& map, const PolygonEntry* polygons, int code)
+{
+    Box box;
+    return country_box(map, polygons, code, false, box) && fit_view_to_box(view, box);
+}
+
+bool fit_view_to_heartland(MapView& view, const ProjectedMap& map, const PolygonEntry* polygons, int code)
+{
+    Box box = largest_piece_box(map, polygons, code);
+    return country_box(map, polygons, code, true, box) && fit_view_to_box(view, box);
 }
 
 FallbackProjection double_click_fallback(int code)

@@ -224,6 +224,19 @@ TEST_F(MapWindow, DoubleClickOnRussiaTurnsToPolyconicAtStepEighteenAndZooms)
     EXPECT_GT(map_view.zoom, 1.0f);
 }
 
+// France's and the United Kingdom's overseas pieces spread wider than the frame in every
+// projection: the double-click shows the heartland in the middle of the view.
+TEST_F(MapWindow, DoubleClickOnFranceOrTheUnitedKingdomZoomsToItsHeartland)
+{
+    for (int code : {65, 67}) {
+        double_click_country(code);
+        EXPECT_EQ(current_projection, 0);
+        EXPECT_GT(map_view.zoom, 4.0f) << code;
+        EXPECT_EQ(pick_country(at(map_surface.client.right / 2, map_surface.client.bottom / 2)), code);
+        send(WM_COMMAND, COMMAND_SHOW_ALL);
+    }
+}
+
 // 4. Selection and picking.
 TEST_F(MapWindow, ClickSelectsAndEscapeThroughTheAcceleratorsClearsIt)
 {

@@ -1,14 +1,16 @@
 """Traces an emblem of a reference flag picture into a Path block for the flag source.
 
-Stages: render the reference, mark the pixels of the emblem (those near a colour, or those far
-from the field's colour) inside a box, trace the outline of each of the largest marked regions,
-simplify it to at most the given number of points, and print it in flag units; with layers, the
-regions of the emblem's next commonest palette colours follow on top of its silhouette.
-Usage: trace_emblem.py ISO (--colour R,G,B | --field R,G,B[;R,G,B]) [--tolerance D] [--box X1 Y1 X2 Y2]
-                       [--points N] [--parts K] [--layers L] [--close N] [--open N] [--curves]
-                       [--mirror X] [--colour-name NAME]
+Stages: render the reference (with fills, only its shapes of those colours), mark the pixels of
+the emblem (those near a colour, or those far from the field's colour) inside a box, trace the
+outline of each of the largest marked regions, simplify it to at most the given number of points,
+and print it in flag units; with layers, the regions of the emblem's next commonest palette
+colours follow on top of its silhouette.
+Usage: trace_emblem.py ISO (--colour R,G,B | --field R,G,B[;R,G,B] | --fills R,G,B[;R,G,B]) [--tolerance D]
+                       [--box X1 Y1 X2 Y2] [--points N] [--parts K] [--layers L] [--close N] [--open N]
+                       [--curves] [--mirror X] [--colour-name NAME] [--skip-shapes N]
 """
 import argparse
+import heapq
 import math
 import os
 import subprocess
@@ -16,12 +18,14 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from flag_format import COLOUR_NAMES  # noqa: E402
+import flag_format as fmt  # noqa: E402
+from emblem_path import path_text  # noqa: E402
+from reference_fills import only_fills  # noqa: E402
 from score_flags import PALETTE, REFERENCE_DIR, distance_squared, read_picture, svg_aspect  # noqa: E402
 
 TRACE_WIDTH = 720   # pixels across the reference; three per flag unit
-CORNER_TURN = 1.0   # radians; a sharper turn keeps its corner in a curved outline
 MIN_REGION = 30     # pixels; smaller regions are left out
+BACKDROPS = [(255, 0, 255), (0, 255, 255), (0, 0, 0), (255, 255, 255)]   # behind the chosen fills
 
 
 def emblem_mask(picture, box, colour, fields, tolerance):
@@ -106,8 +110,8 @@ def outline(region):
         points.append(here)
 
 
-def simplify(points, epsilon):
-    """Douglas-Peucker on a closed ring."""
+def simplify(points, epsilon, closed=True):
+    """Douglas-Peucker on a closed ring, or on an open run that keeps both its ends."""
     def reduce(run):
         if len(run) < 3:
             return run
@@ -118,72 +122,107 @@ def simplify(points, epsilon):
         if distances[far] <= epsilon:
             return [run[0], run[-1]]
         return reduce(run[:far + 2])[:-1] + reduce(run[far + 1:])
+    if not closed:
+        return reduce(points)
     half = len(points) // 2
     return reduce(points[:half + 1])[:-1] + reduce(points[half:] + [points[0]])[:-1]
 
 
-def open_on_axis(ring, axis):
-    """The ring turned to start and end on the axis, the longest run along the axis left out
-    (the mirrored half closes it)."""
-    ring = [(min(x, axis), y) for x, y in ring]
-    n = len(ring)
-    on_axis = [i for i in range(n) if ring[i][0] == axis and ring[(i + 1) % n][0] == axis]
-    if not on_axis:
-        return ring
-    k = max(on_axis, key=lambda i: abs(ring[i][1] - ring[(i + 1) % n][1]))
-    return ring[k + 1:] + ring[:k + 1]
+def removal_cost(a, b, c):
+    """What leaving out b between a and c costs: the area it cuts off or adds, weighed by the root
+    of its distance from the chord, so that a narrow spike (a tail, a sword's tip) outlasts a
+    shallow bump of the same area, while coverage still counts most."""
+    (ax, ay), (bx, by), (cx, cy) = a, b, c
+    twice_area = abs((bx - ax) * (cy - ay) - (by - ay) * (cx - ax))
+    chord = math.hypot(cx - ax, cy - ay)
+    height = twice_area / chord if chord else math.hypot(bx - ax, by - ay)
+    return twice_area / 2 * math.sqrt(height)
 
 
-def clamp(value, low, high):
-    return max(low, min(high, value))
-
-
-def path_text(points, axis, curves, aspect):
-    """The Path block through points: lines, or with curves a Catmull-Rom spline as one curve
-    element and smooth elements (each smooth element's first control mirrors the one before)."""
-    mirror = axis is not None
-    lines = ['    Path %d %d%s' % (points[0] + (' mirror' if mirror else '',))]
-    if not curves:
-        return lines + ['        line %d %d' % p for p in points[1:]] + ['    endpath']
+def reduce_to(points, limit, closed=True):
+    """At most limit of the points: the pixel steps smoothed away, then the cheapest point to
+    leave out (removal_cost) left out, one at a time; an open run keeps both its ends."""
+    points = simplify(points, 1.0, closed)
     n = len(points)
-    if mirror:   # the outline continues into its mirror image beyond both ends
-        ring = [(2 * axis - points[1][0], points[1][1])] + points + [(2 * axis - points[-2][0], points[-2][1])]
-        at, segments = (lambda i: ring[i + 1]), n - 1
-    else:        # closed: the last segment returns to the start
-        at, segments = (lambda i: points[i % n]), n
-    def tangent(i):   # zero at a corner, so that the curves on both sides of it start straight
-        (ax, ay), (bx, by), (cx, cy) = at(i - 1), at(i), at(i + 1)
-        u, v = ((bx - ax) * aspect, by - ay), ((cx - bx) * aspect, cy - by)
-        turn = abs(math.atan2(u[0] * v[1] - u[1] * v[0], u[0] * v[0] + u[1] * v[1]))
-        return (0, 0) if turn > CORNER_TURN else (round((cx - ax) / 6), round((cy - ay) / 6))
-    lines.append('        mode curves')
-    for i in range(segments):
-        (c1x, c1y), (t2x, t2y), (x, y) = tangent(i), tangent(i + 1), at(i + 1)
-        if i == 0:
-            lines.append('        curve %d %d %d %d %d %d' % (clamp(c1x, -124, 127), clamp(c1y, -15, 48),
-                                                             clamp(-t2x, -15, 16), clamp(-t2y, -15, 16), x, y))
-            lines.append('        mode smooth')
-        else:
-            lines.append('        smooth %d %d %d %d' % (clamp(-t2x, -124, 127), clamp(-t2y, -128, 127), x, y))
-    return lines + ['    endpath']
+    before = [(i - 1) % n for i in range(n)]
+    after = [(i + 1) % n for i in range(n)]
+    fixed = set() if closed else {0, n - 1}
+    version = [0] * n
+    def entry(i):
+        return (removal_cost(points[before[i]], points[i], points[after[i]]), i, version[i])
+    heap = [entry(i) for i in range(n) if i not in fixed]
+    heapq.heapify(heap)
+    alive = n
+    while alive > max(limit, 3) and heap:
+        _, i, seen = heapq.heappop(heap)
+        if seen != version[i]:
+            continue
+        version[i] = -1   # gone
+        a, c = before[i], after[i]
+        after[a], before[c] = c, a
+        alive -= 1
+        for j in (a, c):
+            if j not in fixed:
+                version[j] += 1
+                heapq.heappush(heap, entry(j))
+    return [p for i, p in enumerate(points) if version[i] >= 0]
+
+
+def open_on_axis(ring, axis):
+    """The ring turned to start and end on the axis x = axis, its longest stretch along the axis
+    left out (the mirrored half closes it); None when no point of the ring lies on the axis."""
+    n = len(ring)
+    on = [x == axis for x, _ in ring]
+    if not any(on) or all(on):
+        return None
+    stretches = []   # (length, first, last) of every stretch of points on the axis
+    for first in (i for i in range(n) if on[i] and not on[i - 1]):
+        last = first
+        while on[(last + 1) % n]:
+            last = (last + 1) % n
+        stretches.append((abs(ring[last][1] - ring[first][1]), first, last))
+    _, first, last = max(stretches)
+    return ring[last:] + ring[:first + 1] if last >= first else ring[last:first + 1]
+
+
+def bridged_to_axis(ring, axis):
+    """A closed piece off the axis as an open run from the axis and back: out to the piece's
+    point nearest the axis, round the piece, and back the same way, so that the bridge encloses
+    nothing. Returns the run and the indices of the corners where the bridge meets the piece."""
+    k = max(range(len(ring)), key=lambda i: ring[i][0])
+    ring = ring[k:] + ring[:k]
+    if ring[0][0] == axis:
+        return ring + [ring[0]], (0, len(ring))
+    foot = (axis, ring[0][1])
+    return [foot] + ring + [ring[0], foot], (1, len(ring) + 1)
 
 
 def traced_paths(mask, args, width, height):
-    """The Path blocks of the largest args.parts regions of mask."""
+    """The Path blocks of the largest args.parts regions of mask. With a mirror axis every path
+    starts and ends on it: a region touching the axis is opened there, one off it is bridged."""
+    axis = args.mirror
+    axis_pixel = None if axis is None else round((axis + 120) * width / 240)
+    to_flag = lambda p: (round(p[0] * 240 / width - 120), round(120 - p[1] * 240 / height))
     lines = []
     for region in regions(mask)[:args.parts]:
-        ring, epsilon = outline(region), 1.5
-        simple = simplify(ring, epsilon)
-        while len(simple) > args.points:
-            epsilon *= 1.15
-            simple = simplify(ring, epsilon)
-        flag_points = [(round(px * 240 / width - 120), round(120 - py * 240 / height)) for px, py in simple]
-        unique = [p for i, p in enumerate(flag_points) if p != flag_points[i - 1]]
-        if len(unique) < 3 or len(region) < MIN_REGION:
+        if len(region) < MIN_REGION:
             continue
-        if args.mirror is not None:
-            unique = open_on_axis(unique, args.mirror)
-        lines += path_text(unique, args.mirror, args.curves, width / height)
+        ring = outline(region)
+        opened = None if axis is None else open_on_axis(ring, axis_pixel)
+        closed = opened is None
+        bridge_points = 3 if closed and axis is not None else 0
+        simple = [to_flag(p) for p in reduce_to(opened or ring, min(args.points, 64) - bridge_points, closed)]
+        unique = [p for i, p in enumerate(simple) if p != simple[i - 1] or (i == 0 and not closed)]
+        if len(unique) < 3:
+            continue
+        corners = ()
+        if axis is not None:
+            unique = [(min(x, axis), y) for x, y in unique]
+            if closed:
+                unique, corners = bridged_to_axis(unique, axis)
+            else:
+                unique[0], unique[-1] = (axis, unique[0][1]), (axis, unique[-1][1])
+        lines += path_text(unique, axis, args.curves, width / height, corners)
     return lines
 
 
@@ -202,12 +241,12 @@ def layered_paths(picture, mask, args, width, height):
                 shades[y][x] = nearest[p]
                 counts[nearest[p]] = counts.get(nearest[p], 0) + 1
     order = sorted(counts, key=counts.get, reverse=True)
-    lines = ['    SetColour ' + COLOUR_NAMES[order[0]]] + traced_paths(mask, args, width, height)
+    lines = ['    SetColour ' + fmt.COLOUR_NAMES[order[0]]] + traced_paths(mask, args, width, height)
     for colour in order[1:1 + args.layers]:
         layer = close_and_open([[shade == colour for shade in row] for row in shades], args.close, 0)
         paths = traced_paths(layer, args, width, height)
         if paths:
-            lines += ['    SetColour ' + COLOUR_NAMES[colour]] + paths
+            lines += ['    SetColour ' + fmt.COLOUR_NAMES[colour]] + paths
     return lines
 
 
@@ -226,20 +265,35 @@ def main(argv):
     parser.add_argument('--curves', action='store_true', help='a smooth spline through the points')
     parser.add_argument('--layers', type=int, default=0, help='draw this many more colours on the silhouette')
     parser.add_argument('--mirror', type=int, help='trace the left half up to this x, drawn mirrored')
+    parser.add_argument('--fills', help='R,G,B[;R,G,B...]: trace only the reference shapes of these fills, '
+                        'without strokes (the rest of the picture is the field unless --colour or --field)')
+    parser.add_argument('--skip-shapes', type=int, default=0, help='with --fills, leave out the first N shapes drawn')
     args = parser.parse_args(argv)
     svg = os.path.join(REFERENCE_DIR, args.iso.lower() + '.svg')
     width = TRACE_WIDTH
     height = round(width / svg_aspect(svg))
+    rgb = lambda text: tuple(int(v) for v in text.split(',')) if text else None
+    fills = [rgb(f) for f in args.fills.split(';')] if args.fills else []
+    backdrop = max(BACKDROPS, key=lambda b: min(distance_squared(b, f) for f in fills)) if fills else None
     with tempfile.TemporaryDirectory() as work:
         png = os.path.join(work, 'reference.png')
-        subprocess.run(['rsvg-convert', '-w', str(width), '-h', str(height), '-o', png, svg], check=True)
+        if fills:   # the chosen shapes alone, on a backdrop far from their colours
+            with open(svg, encoding='utf-8') as source:
+                reduced = only_fills(source.read(), fills, args.skip_shapes)
+            svg = os.path.join(work, 'reduced.svg')
+            with open(svg, 'w', encoding='utf-8') as output:
+                output.write(reduced)
+        backdrop_option = ['-b', '#%02x%02x%02x' % backdrop] if backdrop else []
+        subprocess.run(['rsvg-convert', '-w', str(width), '-h', str(height)] + backdrop_option + ['-o', png, svg],
+                       check=True)
         picture = read_picture(png)
     to_pixels = lambda fx, fy: (round((fx + 120) * width / 240), round((120 - fy) * height / 240))
     if args.mirror is not None:
         args.box[2] = args.mirror
     (bx1, by1), (bx2, by2) = to_pixels(args.box[0], args.box[3]), to_pixels(args.box[2], args.box[1])
-    rgb = lambda text: tuple(int(v) for v in text.split(',')) if text else None
     fields = [rgb(f) for f in args.field.split(';')] if args.field else []
+    if backdrop and not args.colour and not fields:
+        fields = [backdrop]
     mask = emblem_mask(picture, (bx1, by1, bx2, by2), rgb(args.colour), fields, args.tolerance)
     mask = close_and_open(mask, args.close, args.open)
     if args.colour_name:

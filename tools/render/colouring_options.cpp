@@ -35,8 +35,8 @@ std::string choices_of(const char* list)
     return text;
 }
 
-// The list item (1..94) of a statistic named by column number or exact title, the title in
-// UTF-8 as a terminal types it or in the program's code page; 0 if none.
+}  // namespace
+
 int statistic_item_of(const std::string& text)
 {
     int column = 0;
@@ -49,6 +49,8 @@ int statistic_item_of(const std::string& text)
     }
     return 0;
 }
+
+namespace {
 
 // Marks every country of a comma-separated list of codes; false at the first that is none.
 bool read_selection(const std::string& text, bool* selected, std::string& bad)

@@ -26,5 +26,9 @@ enum OptionReading { NOT_A_COLOURING_OPTION, OPTION_READ, OPTION_BAD };
 OptionReading read_colouring_option(const Arguments& arguments, size_t& i, int accepted, ColouringOptions& options,
                                     std::string& error);
 
+// The list item (1..94) of a statistic named by column number or exact title, the title in
+// UTF-8 as a terminal types it or in the program's code page; 0 if none.
+int statistic_item_of(const std::string& text);
+
 // The colouring of the options over the loaded statistics, as the window computes it.
 void apply_colouring_options(const ColouringOptions& options, MapColouring& colouring);

@@ -32,7 +32,10 @@ const char OPTION_HELP[] =
     "                          \"-\" is standard output; commands that name their own file refuse it\n"
     "  --projection N          catalogue entry 0..127 (see list)\n"
     "  --rotation R            R steps of 15 degrees, 0..23\n"
-    "  --width W, --height H   picture size in pixels, 1..16000\n";
+    "  --width W, --height H   picture size in pixels, 1..16000\n"
+    "  --data FILE             map: colour by your own figures from a CSV file, in place of a statistic;\n"
+    "                          --value names their column, --key the countries' (default: the first)\n"
+    "  --legend, --title TEXT  map: the colour ramp with its values and the title below the map\n";
 
 int fail(const std::string& message)
 {
