@@ -117,8 +117,6 @@ void fill_combo(const char* packed, HWND window, int id);
 // Reads the four lists, enables them by the choice, recomputes the colouring and the datasheet's
 // "Statistic" column. The caller invalidates the map.
 void apply_colouring();
-// The map's colour function: a piece in its country's colour, selected or not, or its time zone's.
-Colour map_country_colour(int polygon, int sector, int band);
 
 // The datasheet (datasheet.cpp).
 extern int last_sort_key;   // the column of the last sort, negative when descending; 0 unsorted

@@ -8,6 +8,7 @@
 #include "platform/atomic_file.h"
 #include "projection/names.h"
 #include "stats/csv_export.h"
+#include "view/map_colours.h"
 #include "view/map_paint.h"
 
 // Each filter is (description, pattern), each zero-terminated, then a further zero.
@@ -88,8 +89,9 @@ bool export_map_metafile(const char* path)
 {
     begin_description();
     format_projection_label(current_projection, description, ' ');
-    return save_picture(path, [](Canvas& canvas) {
-        paint_whole_map(canvas, projected_map, map_country_colour, outline_mode);
+    const MapColourContext colours = {&map_colouring, polygons};
+    return save_picture(path, [&colours](Canvas& canvas) {
+        paint_whole_map(canvas, projected_map, PieceColouring{map_piece_colour, &colours}, outline_mode);
     });
 }
 

@@ -1,6 +1,7 @@
 // app/map_surface.cpp: the map and picking surfaces. The picking surface is redrawn at once on
 // every change; the visible map only at the next paint.
 #include "app/app.h"
+#include "view/map_colours.h"
 #include "view/map_paint.h"
 
 ViewSurface map_surface, picking_surface;
@@ -8,7 +9,7 @@ ViewSurface map_surface, picking_surface;
 void refresh_map()
 {
     paint_picking_map(picking_surface.canvas, picking_surface.fill.right, picking_surface.fill.bottom, projected_map,
-                      map_view);
+                      map_view, polygons);
     invalidate_map();
 }
 
@@ -22,8 +23,9 @@ void invalidate_map()
 
 void paint_map_surface()
 {
+    const MapColourContext colours = {&map_colouring, polygons};
     paint_map(map_surface.canvas, map_surface.fill.right, map_surface.fill.bottom, projected_map, map_view,
-              map_country_colour, outline_mode);
+              PieceColouring{map_piece_colour, &colours}, outline_mode);
     finish_surface(map_surface);
 }
 

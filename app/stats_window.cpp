@@ -48,11 +48,6 @@ void apply_colouring()
     update_statistic_column();
 }
 
-Colour map_country_colour(int polygon, int sector, int band)
-{
-    return country_colour(map_colouring, polygons, polygon, sector, band);
-}
-
 // The window fills the screen right of the main window, from the top to the bottom of the work
 // area: centring put its edges' sums at the work area's.
 static void place_beside_main_window(HWND window)

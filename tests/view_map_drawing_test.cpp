@@ -58,7 +58,10 @@ protected:
     void TearDown() override { close_canvas(canvas); }
     // the pieces added so far; only list and counts matter once the points are converted
     ProjectedMap map() const { return ProjectedMap{list, list_length, nullptr, cursor}; }
-    void draw(PieceColourFn colour, OutlineMode mode) { draw_pieces(canvas, map(), surface_points, colour, mode); }
+    void draw(const PieceColouring& colouring, OutlineMode mode)
+    {
+        draw_pieces(canvas, map(), surface_points, colouring, mode);
+    }
 
     // a frame of 91 points around the 10 x 10 square at (x, y), or a dropped one
     void add_frame(int x, int y, bool dropped = false)
@@ -86,7 +89,7 @@ protected:
 
 static int calls[8][3];
 static int call_count;
-static Colour recording_colour(int polygon, int sector, int band)
+static Colour recording_colour(const void*, int polygon, int sector, int band)
 {
     calls[call_count][0] = polygon;
     calls[call_count][1] = sector;
@@ -102,7 +105,7 @@ TEST_F(DrawPieces, DroppedFramesStillCountTheirCell)
     add_frame(10, 0);        // cell 1
     add_square(2, 12, 2, 5);
     call_count = 0;
-    draw(recording_colour, OUTLINE_CELL_FRAMES);
+    draw({recording_colour, nullptr}, OUTLINE_CELL_FRAMES);
     ASSERT_EQ(call_count, 3);
     EXPECT_EQ(calls[0][0], 1);
     EXPECT_EQ(calls[0][1], 0);   // sector 0
@@ -121,26 +124,23 @@ TEST_F(DrawPieces, PlainModeEdgesInTheOwnColourBoundariesInBlack)
     fill_rect(canvas, DeviceRect{0, 0, 80, 40}, 0x02FFFFFFu);
     add_frame(0, 0);
     add_square(1, 2, 2, 5);
-    draw(recording_colour, OUTLINE_PLAIN);
+    draw({recording_colour, nullptr}, OUTLINE_PLAIN);
     EXPECT_EQ(pixel(0, 5), 0xFF0000u);   // the frame edge in the sea colour
     EXPECT_EQ(pixel(2, 4), 0x0000FFu);   // the piece edge in its own colour
-    draw(recording_colour, OUTLINE_BOUNDARIES);
+    draw({recording_colour, nullptr}, OUTLINE_BOUNDARIES);
     EXPECT_EQ(pixel(2, 4), 0u);          // now edged in black
     EXPECT_EQ(pixel(4, 4), 0x0000FFu);
 }
 
-// picking_colour reads the decoded polygons: polygon 1 is country 12, polygon 2 region 236
+// picking_colour reads the polygon table it is given: polygon 1 is country 12, polygon 2 region 236
 TEST_F(DrawPieces, PickingReadsTheCodeBack)
 {
-    const PolygonEntry kept[3] = {polygons[0], polygons[1], polygons[2]};
-    polygons[1].country = 12;
-    polygons[2].country = 236;
+    const PolygonEntry table[3] = {{0, 0}, {12, 0}, {236, 4}};
     add_frame(0, 0);
     add_square(1, 2, 2, 5);
     add_square(2, 20, 20, 10);
     fill_rect(canvas, DeviceRect{0, 0, 80, 40}, BLACK);
-    draw(picking_colour, OUTLINE_PLAIN);
-    for (int i = 0; i < 3; ++i) polygons[i] = kept[i];
+    draw({picking_colour, table}, OUTLINE_PLAIN);
     EXPECT_EQ(code_of_pixel(pixel(4, 4)), 12);
     EXPECT_EQ(code_of_pixel(pixel(25, 25)), 236);   // a region keeps its own code
     EXPECT_EQ(code_of_pixel(pixel(15, 15)), 0);     // sea

@@ -9,10 +9,13 @@ namespace {
 
 const Colour SEA = 0x020000FFu, LAND = 0x0200FF00u;
 
-Colour test_colour(int polygon, int, int)
+Colour test_colour(const void*, int polygon, int, int)
 {
     return polygon == 0 ? SEA : LAND;
 }
+
+// The sea, and the polygon of the land square below: country 7.
+const PolygonEntry POLYGONS[2] = {{0, 0}, {7, 0}};
 
 // Cell 0's frame around (0, 0)..(15, 30) in map units, and one land square (5, 5)..(10, 10).
 struct OneCell {
@@ -45,8 +48,8 @@ TEST(PaintMap, BackgroundSeaAndLandWhereTheViewPutsThem)
     const Case cases[] = {
         {WHOLE_MAP_VIEW, 100, 100, BACKGROUND_COLOUR, BLACK},   // beyond every piece
         {WHOLE_MAP_VIEW, 2, 20, SEA, BLACK},
-        {WHOLE_MAP_VIEW, 7, 7, LAND, NO_COLOUR},                // NO_COLOUR: not checked
-        {zoomed, 130, 130, LAND, NO_COLOUR},
+        {WHOLE_MAP_VIEW, 7, 7, LAND, 0x02070707u},              // the grey of country 7
+        {zoomed, 130, 130, LAND, 0x02070707u},
         {zoomed, 60, 60, SEA, BLACK},
         {zoomed, 300, 60, BACKGROUND_COLOUR, BLACK},
     };
@@ -54,10 +57,9 @@ TEST(PaintMap, BackgroundSeaAndLandWhereTheViewPutsThem)
     Canvas canvas = {};
     ASSERT_TRUE(create_image_canvas(canvas, CAIRO_FORMAT_RGB24, 360, 180));
     for (const Case& c : cases) {
-        paint_map(canvas, 360, 180, cell.map(), c.view, test_colour, OUTLINE_PLAIN);
+        paint_map(canvas, 360, 180, cell.map(), c.view, PieceColouring{test_colour, nullptr}, OUTLINE_PLAIN);
         EXPECT_EQ(read_pixel(canvas, c.x, c.y), c.map & 0xFFFFFF) << c.x << " " << c.y;
-        if (c.picking == NO_COLOUR) continue;
-        paint_picking_map(canvas, 360, 180, cell.map(), c.view);
+        paint_picking_map(canvas, 360, 180, cell.map(), c.view, POLYGONS);
         EXPECT_EQ(read_pixel(canvas, c.x, c.y), c.picking & 0xFFFFFF) << c.x << " " << c.y;
     }
     close_canvas(canvas);

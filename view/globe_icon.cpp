@@ -17,19 +17,19 @@ void map_points_to_icon(const ProjectedMap& map, DevicePoint* points)
     }
 }
 
-static Colour mask_colour(int, int, int) { return 0; }
-static Colour globe_colour(int polygon, int, int) { return polygon == 0 ? ICON_SEA : ICON_LAND; }
+static Colour mask_colour(const void*, int, int, int) { return 0; }
+static Colour globe_colour(const void*, int polygon, int, int) { return polygon == 0 ? ICON_SEA : ICON_LAND; }
 
 void paint_icon_mask(Canvas& canvas, const ProjectedMap& map)
 {
     fill_rect(canvas, ICON_RECT, WHITE);
     map_points_to_icon(map, icon_points);
-    draw_pieces(canvas, map, icon_points, mask_colour, OUTLINE_PLAIN);
+    draw_pieces(canvas, map, icon_points, PieceColouring{mask_colour, nullptr}, OUTLINE_PLAIN);
 }
 
 void paint_icon_colours(Canvas& canvas, const ProjectedMap& map)
 {
     fill_rect(canvas, ICON_RECT, 0);
     map_points_to_icon(map, icon_points);
-    draw_pieces(canvas, map, icon_points, globe_colour, OUTLINE_PLAIN);
+    draw_pieces(canvas, map, icon_points, PieceColouring{globe_colour, nullptr}, OUTLINE_PLAIN);
 }

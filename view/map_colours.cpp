@@ -1,12 +1,19 @@
-// view/map_colours.cpp: the picking greys and the codes they carry.
+// view/map_colours.cpp: the picking greys and the codes they carry, and the map's own colours.
 #include "view/map_colours.h"
-#include "geo/outlines.h"
+#include "stats/colouring.h"
 #include "view/map_drawing.h"
 
-Colour picking_colour(int polygon, int, int)
+Colour picking_colour(const void* polygons, int polygon, int, int)
 {
     if (polygon == 0) return BLACK;
-    return BLACK + uint32_t(polygons[polygon].country & 0xFF) * 0x010101u;
+    const PolygonEntry* table = static_cast<const PolygonEntry*>(polygons);
+    return BLACK + uint32_t(table[polygon].country & 0xFF) * 0x010101u;
+}
+
+Colour map_piece_colour(const void* context, int polygon, int sector, int band)
+{
+    const MapColourContext& map = *static_cast<const MapColourContext*>(context);
+    return country_colour(*map.colouring, map.polygons, polygon, sector, band);
 }
 
 int code_of_pixel(Colour pixel)

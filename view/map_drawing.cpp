@@ -28,8 +28,8 @@ void map_points_to_metafile(const ProjectedMap& map, DevicePoint* surface_points
     }
 }
 
-void draw_pieces(Canvas& canvas, const ProjectedMap& map, const DevicePoint* surface_points, PieceColourFn colour,
-                 OutlineMode mode)
+void draw_pieces(Canvas& canvas, const ProjectedMap& map, const DevicePoint* surface_points,
+                 const PieceColouring& colouring, OutlineMode mode)
 {
     int sector = -1, band = 0;
     Colour previous = NO_COLOUR;
@@ -44,7 +44,7 @@ void draw_pieces(Canvas& canvas, const ProjectedMap& map, const DevicePoint* sur
             ++band;
         }
         if (count == 0) continue;
-        const Colour c = colour(polygon, sector, band);
+        const Colour c = colouring.colour(colouring.context, polygon, sector, band);
         if (c != previous) {   // consecutive pieces of one colour share brush and pen
             select_brush(canvas, c);
             if (mode != OUTLINE_BOUNDARIES) select_pen(canvas, c);

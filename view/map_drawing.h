@@ -8,8 +8,12 @@
 // What the pieces are edged with: their own colour, plus black cell frames, or black borders.
 enum OutlineMode { OUTLINE_PLAIN = 0, OUTLINE_CELL_FRAMES = 1, OUTLINE_BOUNDARIES = 2 };
 
-// The colour of a piece from its polygon number, sector 0..23 and band 0..5.
-typedef Colour (*PieceColourFn)(int polygon, int sector, int band);
+// The colour of a piece: colour(context, polygon number, sector 0..23, band 0..5), where context
+// holds what the function reads (a polygon table, a colouring) and outlives the drawing.
+struct PieceColouring {
+    Colour (*colour)(const void* context, int polygon, int sector, int band);
+    const void* context;
+};
 
 const Colour BLACK = 0x02000000u;
 // Vector pictures of the whole map (the metafile): units per map unit, so that the frame
@@ -29,8 +33,8 @@ void map_points_to_surface(const ProjectedMap& map, const MapView& view, int use
 void map_points_to_metafile(const ProjectedMap& map, DevicePoint* surface_points);
 
 // Draws every piece of the map, whose points surface_points holds converted, on the canvas.
-void draw_pieces(Canvas& canvas, const ProjectedMap& map, const DevicePoint* surface_points, PieceColourFn colour,
-                 OutlineMode mode);
+void draw_pieces(Canvas& canvas, const ProjectedMap& map, const DevicePoint* surface_points,
+                 const PieceColouring& colouring, OutlineMode mode);
 
 // The pixel of a used_width x used_height surface under client point (x, y) of a client of
 // client_width x client_height; x and y are the unsigned words of a mouse message.

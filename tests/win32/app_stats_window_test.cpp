@@ -84,7 +84,7 @@ protected:
     Colour map_colour_of(int code)
     {
         for (int p = 1; p < polygon_count; ++p)
-            if (polygons[p].country == code) return map_country_colour(p, 0, 0);
+            if (polygons[p].country == code) return country_colour(map_colouring, polygons, p, 0, 0);
         return NO_COLOUR;
     }
     int selected_count()

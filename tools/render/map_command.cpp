@@ -13,6 +13,7 @@
 #include "tools/render/command.h"
 #include "tools/render/figure_options.h"
 #include "tools/render/picture_file.h"
+#include "view/map_colours.h"
 #include "view/map_paint.h"
 
 namespace {
@@ -28,11 +29,6 @@ struct MapRequest {
 
 // What the map is coloured with: one table per run, as the window has one.
 MapColouring map_colouring;
-
-Colour map_country_colour(int polygon, int sector, int band)
-{
-    return country_colour(map_colouring, polygons, polygon, sector, band);
-}
 
 bool read_view(const Arguments& a, size_t& i, MapView& view, std::string& error)
 {
@@ -84,8 +80,8 @@ int picture_height(const MapRequest& r)
     return r.height + (r.figures.legend ? legend_height(r.width) : 0);
 }
 
-bool write_png_map(const MapRequest& r, const ProjectedMap& map, OutlineMode mode, const Legend& legend,
-                   std::string& error)
+bool write_png_map(const MapRequest& r, const ProjectedMap& map, const PieceColouring& colouring, OutlineMode mode,
+                   const Legend& legend, std::string& error)
 {
     const int used_width = used_extent(r.width, 2 * r.width), used_height = used_extent(r.height, 2 * r.height);
     Canvas large = {}, small = {};
@@ -96,7 +92,7 @@ bool write_png_map(const MapRequest& r, const ProjectedMap& map, OutlineMode mod
                 std::strerror(ENOMEM);
         return false;
     }
-    paint_map(large, used_width, used_height, map, r.view, map_country_colour, mode);
+    paint_map(large, used_width, used_height, map, r.view, colouring, mode);
     shrink_canvas(large, used_width, used_height, small, r.width, r.height);
     if (r.figures.legend) draw_legend(small, r.height, r.width, legend);
     const bool saved = save_png(small, r.path, error);
@@ -105,14 +101,14 @@ bool write_png_map(const MapRequest& r, const ProjectedMap& map, OutlineMode mod
     return saved;
 }
 
-bool write_vector_map(const MapRequest& r, const ProjectedMap& map, OutlineMode mode, const Legend& legend,
-                      std::string& error)
+bool write_vector_map(const MapRequest& r, const ProjectedMap& map, const PieceColouring& colouring,
+                      OutlineMode mode, const Legend& legend, std::string& error)
 {
     VectorFile file;
     if (!open_vector_file(file, r.path, r.width, picture_height(r), error)) return false;
     cairo_save(file.canvas.cairo);
     cairo_scale(file.canvas.cairo, r.width / (360.0 * METAFILE_UNITS), r.height / (180.0 * METAFILE_UNITS));
-    paint_whole_map(file.canvas, map, map_country_colour, mode);
+    paint_whole_map(file.canvas, map, colouring, mode);
     cairo_restore(file.canvas.cairo);
     if (r.figures.legend) draw_legend(file.canvas, r.height, r.width, legend);
     return finish_vector_file(file, error);
@@ -131,6 +127,9 @@ bool run_map(const Arguments& arguments, std::string&, std::string& error)
     const Legend legend = legend_of(request.figures, name, request.colouring, map_colouring);
     const ProjectedMap map = project_all(request.projection, request.rotation);
     const OutlineMode mode = request.boundaries ? OUTLINE_BOUNDARIES : OUTLINE_CELL_FRAMES;
-    if (picture_format_of(request.path) == PICTURE_PNG) return write_png_map(request, map, mode, legend, error);
-    return write_vector_map(request, map, mode, legend, error);
+    const MapColourContext colours = {&map_colouring, polygons};
+    const PieceColouring colouring = {map_piece_colour, &colours};
+    if (picture_format_of(request.path) == PICTURE_PNG)
+        return write_png_map(request, map, colouring, mode, legend, error);
+    return write_vector_map(request, map, colouring, mode, legend, error);
 }
