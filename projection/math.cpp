@@ -31,32 +31,18 @@ double cosine_of_sine(double z)
     return c > 0.0 ? sqrt_d(c) : 0.0;
 }
 
-double asin_d(double z)
-{
-    return arcsine_of(z).radians;
-}
-
-double acos_d(double z)
-{
-    return arccosine_of(z).radians;
-}
-
-// atan2(z, c) = atan(z / c) for c > 0: one arctangent without the quadrant search
 Angle arcsine_of(double z)
 {
     const double c = cosine_of_sine(z);
-    if (c > 0.0) return { atan_d(z / c), z, c };
+    if (c > 0.0) return { asin_d(z), z, c };
     return { z > 0.0 ? HALF_PI : -HALF_PI, z > 0.0 ? 1.0 : -1.0, 0.0 };
 }
 
-// atan2(c, z) with c >= 0: atan(c / z) for z > 0, pi - atan(c / -z) for z < 0
 Angle arccosine_of(double z)
 {
     const double c = cosine_of_sine(z);
-    if (c == 0.0) return { z > 0.0 ? 0.0 : PI, 0.0, z > 0.0 ? 1.0 : -1.0 };
-    if (z > 0.0) return { atan_d(c / z), c, z };
-    if (z < 0.0) return { PI - atan_d(c / -z), c, z };
-    return { HALF_PI, 1.0, 0.0 };
+    if (c > 0.0) return { acos_d(z), c, z };
+    return { z > 0.0 ? 0.0 : PI, 0.0, z > 0.0 ? 1.0 : -1.0 };
 }
 
 double arctangent_of(double y, double x)

@@ -17,11 +17,9 @@ float min_f(float a, float b);
 double sign_of(float x);                    // -1, 0 or +1
 double sqrt_or_zero(float x);               // 0 for x <= 0
 double cosine_of_sine(double z);            // sqrt(1 - z^2), 0 where |z| >= 1
-// asin and acos as arctangent forms; beyond [-1, 1] the root is taken as 0, which gives the
-// clamped angle (+-pi/2, or 0 and pi) instead of a NaN
-double asin_d(double z);                    // atan2(z, sqrt(1 - z^2))
-double acos_d(double z);                    // atan2(sqrt(1 - z^2), z)
 inline Angle angle_of(double radians) { return { radians, sin_d(radians), cos_d(radians) }; }
+// asin_d(z) and acos_d(z) with their sine and cosine; beyond [-1, 1] the clamped angle, whose
+// sine and cosine are 0 and +-1
 Angle arcsine_of(double z);                 // asin_d(z), its sine z and cosine sqrt(1 - z^2)
 Angle arccosine_of(double z);               // acos_d(z), its sine sqrt(1 - z^2) and cosine z
 // atan2(y, x) as one arctangent of y / x, turned by pi when x < 0
