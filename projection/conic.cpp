@@ -68,9 +68,10 @@ static double radius_tangent_b(double p, double, double k)
     return 183.0 * k * (1.0 - tan_d(p - 0.7853982f)) / (k + 1.0);
 }
 
+// 180 sqrt(2 (1 - sin p) / n) / k, with 1 - sin p = 2 sin^2(pi/4 - p/2): no root to take
 static double radius_square_root(double p, double n, double k)
 {
-    return 180.0 * sqrt_or_zero(2.0 * (1.0 - sin_d(p)) / n) / k;
+    return 360.0 * abs_d(sin_d(0.78539816339744831 - 0.5 * p)) / (sqrt_d(n) * k);
 }
 
 // the latitude is held below pi/2 so that the tangent stays finite

@@ -192,13 +192,18 @@ static GorePoint globular_construction(double e, double g, double l, double m)
     double o = 3.1415927f / (2.0 * e) - 2.0 * e * 0.31830987f;
     double r = g * 0.63661975f;
     r = float((1.0 - r * r) / (m - r));
-    double t = (o / r) * (o / r);
-    o = float((o * m / r - o / 2.0) / (t + 1.0));
-    const double u = sqrt_or_zero(l * l / (t + 1.0) + o * o);
-    const double w2 = float(m / t);
-    t = float(1.0 / t + 1.0);
-    const double a = float((r / 2.0 + w2) / t);
-    const double bq = sqrt_or_zero(a * a - ((r + w2) * m - 1.0) / t);
+    const double o_r = o / r;
+    double t = o_r * o_r;
+    // each divisor's reciprocal once, taken side by side: the divisions are the chain's length
+    const double per_t1 = 1.0 / (t + 1.0);
+    const double per_t = 1.0 / t;
+    o = float((o_r * m - o / 2.0) * per_t1);
+    const double u = sqrt_or_zero(l * l * per_t1 + o * o);
+    const double w2 = float(m * per_t);
+    t = float(per_t + 1.0);
+    const double per_t2 = 1.0 / t;
+    const double a = float((r / 2.0 + w2) * per_t2);
+    const double bq = sqrt_or_zero(a * a - ((r + w2) * m - 1.0) * per_t2);
     return { float((o + sign_of(e) * u) * 1.5707964f), (a - sign_of(g) * bq) * 1.5707964f };
 }
 
