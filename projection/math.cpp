@@ -5,52 +5,6 @@
 static const int NEWTON_STEPS = 8;
 static const double NEWTON_TOLERANCE = 0.000001f;   // on |f|, the residual before the step
 static const float HALF_PI_BELOW = 1.5707963f;       // the float just below pi/2
-static const double HALF_PI = 1.5707963267948966;
-static const double PI = 3.1415926535897931;
-
-float min_f(float a, float b)
-{
-    return a < b ? a : b;
-}
-
-double sign_of(float x)
-{
-    if (x < 0.0f) return -1.0;
-    if (x > 0.0f) return 1.0;
-    return 0.0;
-}
-
-double sqrt_or_zero(float x)
-{
-    return x > 0.0f ? sqrt_d(x) : 0.0;
-}
-
-double cosine_of_sine(double z)
-{
-    const double c = 1.0 - z * z;
-    return c > 0.0 ? sqrt_d(c) : 0.0;
-}
-
-Angle arcsine_of(double z)
-{
-    const double c = cosine_of_sine(z);
-    if (c > 0.0) return { asin_d(z), z, c };
-    return { z > 0.0 ? HALF_PI : -HALF_PI, z > 0.0 ? 1.0 : -1.0, 0.0 };
-}
-
-Angle arccosine_of(double z)
-{
-    const double c = cosine_of_sine(z);
-    if (c > 0.0) return { acos_d(z), c, z };
-    return { z > 0.0 ? 0.0 : PI, 0.0, z > 0.0 ? 1.0 : -1.0 };
-}
-
-double arctangent_of(double y, double x)
-{
-    if (x > 0.0) return atan_d(y / x);
-    if (x < 0.0 && y != 0.0) return atan_d(y / x) + (y < 0.0 ? -PI : PI);
-    return atan2_d(y, x);   // on an axis the signs of the zeros decide
-}
 
 // The rounding d is below 1e-7, so the Taylor terms up to d^2 are exact to double rounding.
 Angle rounded_to_single(const Angle& angle)
