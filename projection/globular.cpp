@@ -218,32 +218,26 @@ int project_nicolosi_gore(const ProjectionContext& ctx)
     const int b = 15 * display_sector_plus(ctx, 18);
     const float d = float(w * (b / w) + w / 2);
     const int north_deg = north_edge_deg(ctx);
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        double e = rad(b + double(in[0]) - d);
+    const auto row = [north_deg](double y) { return angle_of(rad(north_deg - y)); };   // the latitude g
+    const auto column = [b, d](double x) { return rad(b + x - d); };                     // e
+    return project_each_point_by_lines(ctx, row, column, [d](const Angle& latitude, double e, float* out) {
         const double f = abs_d(e);
-        double g = rad(north_deg - double(in[1]));
+        double g = latitude.radians;
         if (f < 0.000001f) {
             e = 0.0;
         } else if (abs_d(g) < 0.000001f) {
             g = 0.0;
+        } else if (f > 1.57f) {
+            e = e * latitude.cosine;
+            g = latitude.sine * 1.5707964f;
+        } else if (abs_d(g) > 1.57f) {
+            e = 0.0;
         } else {
-            const double l = cos_d(g);
-            const double m = sin_d(g);
-            if (f > 1.57f) {
-                e = e * l;
-                g = m * 1.5707964f;
-            } else if (abs_d(g) > 1.57f) {
-                e = 0.0;
-            } else {
-                const GorePoint point = globular_construction(e, g, l, m);
-                e = point.e;
-                g = point.g;
-            }
+            const GorePoint point = globular_construction(e, g, latitude.cosine, latitude.sine);
+            e = point.e;
+            g = point.g;
         }
         out[0] = float(d + 57.295776f * e);
         out[1] = float(90.0 - 57.295776f * g);
-    }
-    return ctx.count;
+    });
 }
