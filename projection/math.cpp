@@ -179,7 +179,7 @@ const HyperbolicEquation PUTNINS_P6_PRIME = { 6.0f, 5.61125f, P6_PRIME_STARTS, 5
 
 // The cubic through the two nodes around target (0..reach) with their slopes: good to about
 // 1e-7 away from the table's end, so that one Newton step mostly suffices.
-static double start_from(const StartNode* nodes, float reach, double target)
+static inline double start_from(const StartNode* nodes, float reach, double target)
 {
     const double u = target * (START_INTERVALS / reach);
     const int k = int(u) < START_INTERVALS ? int(u) : START_INTERVALS - 1;
@@ -194,7 +194,7 @@ static double start_from(const StartNode* nodes, float reach, double target)
 }
 
 // The start for an odd equation: the table's where |target| <= reach, with the target's sign.
-static bool start_inside(const StartNode* nodes, float reach, double target, double& theta)
+static inline bool start_inside(const StartNode* nodes, float reach, double target, double& theta)
 {
     const double magnitude = abs_d(target);
     if (magnitude > reach) return false;
