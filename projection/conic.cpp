@@ -74,10 +74,10 @@ static double radius_square_root(double p, double n, double k)
     return 360.0 * abs_d(sin_d(0.78539816339744831 - 0.5 * p)) / (sqrt_d(n) * k);
 }
 
-// the latitude is held below pi/2 so that the tangent stays finite
+// the latitude is held below pi/2 so that the tangent stays finite; 180 / t^n as 180 t^-n
 static double radius_conformal(double p, double n, double)
 {
-    return 180.0 / pow_d(tan_d(min_f(float(p), 1.5707963f) / 2.0 + 0.7853982f), n);
+    return 180.0 * pow_d(tan_d(min_f(float(p), 1.5707963f) / 2.0 + 0.7853982f), -n);
 }
 
 static double radius_equal_area(double p, double n, double k)
