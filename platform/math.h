@@ -82,9 +82,9 @@ inline constexpr double SINE_OF_32NDS[64] = {
 };
 
 // sin and cos of x on 0 < |x| <= 1e5 (elsewhere the library's, which keeps the sign of a zero):
-// x = k pi/32 + h with |h| <= pi/64 and pi/32 in three parts, so that h stays exact near the
-// multiples; sin and cos of k pi/32 from the table, of h by Taylor's terms (the rest is below
-// 1e-19), joined by the angle-sum formulas. Good to about one ulp.
+// x = k pi/32 + h with |h| <= pi/64 and pi/32 in two parts (33 and 53 bits, so h is off by
+// less than 1e-26); sin and cos of k pi/32 from the table, of h by Taylor's terms (the rest is
+// below 1e-19), joined by the angle-sum formulas. Good to about one ulp, or 1e-26 near a zero.
 inline void sine_and_cosine_d(double x, double& s, double& c)
 {
     if (!(abs_d(x) <= 1e5) || x == 0.0) {
@@ -94,8 +94,7 @@ inline void sine_and_cosine_d(double x, double& s, double& c)
     }
     const double shifted = x * 10.185916357881302 + 6755399441055744.0;   // 32/pi; 1.5 x 2^52 rounds
     const double n = shifted - 6755399441055744.0;
-    const double h = ((x - n * (1.57079632673412561417 / 16)) - n * (6.07710050630396597660e-11 / 16)) -
-                     n * (2.02226624879595063154e-21 / 16);
+    const double h = (x - n * (1.57079632673412561417 / 16)) - n * (6.07710050650619224932e-11 / 16);
     const double z = h * h;
     const double z2 = z * z;
     const double sh = h + h * z * ((-1.0 / 6 + z * (1.0 / 120)) + z2 * (-1.0 / 5040 + z * (1.0 / 362880)));
