@@ -68,16 +68,10 @@ static const TransverseDistance TRANSVERSE_DISTANCES[] = {
     transverse_equidistant, transverse_mercator, transverse_equal_area, transverse_central,
 };
 
-// The sines and cosines of a batch of points, worked out before any of its arctangents and
-// distances, so that those run back to back, none waiting on another point's sines.
-struct TransverseBatch {
-    static const int CAPACITY = 32;
-    double p[CAPACITY];        // the latitude
-    double cos_p[CAPACITY];
-    double sin_p3[CAPACITY];   // p3: the latitude clamped below pi/2, in single precision
-    double cos_p3[CAPACITY];
-    double cos_q[CAPACITY];
-    double sin_q[CAPACITY];
+struct TransverseRow {
+    double p;          // the latitude
+    double cos_p;
+    Angle latitude;    // p3: the latitude clamped below pi/2, in single precision
 };
 
 // Transverse cylindrical maps (variant 0..3); the meridian of the display sector turned by 13
@@ -93,31 +87,19 @@ int project_transverse_cylindrical(const ProjectionContext& ctx)
     const int c = display_sector_plus(ctx, 13);
     const int north_deg = north_edge_deg(ctx);
     const double equator_x = (c < 6 || c > 17) ? 180.0 : north_deg > 0 ? 0.0 : 360.0;
-    TransverseBatch b;
-    for (int first = 0; first < ctx.count; first += TransverseBatch::CAPACITY) {
-        const int rest = ctx.count - first;
-        const int n = rest < TransverseBatch::CAPACITY ? rest : TransverseBatch::CAPACITY;
-        const float* in = ctx.input + 2 * first;
-        for (int i = 0; i < n; ++i) {
-            const double p = rad(north_deg - double(in[2 * i + 1]));
-            const float p3 = p < -1.5707963f ? -1.5707963f : min_f(float(p), 1.5707963f);
-            const Angle latitude = angle_of(p3);
-            const double d = p - p3;
-            const Angle q = angle_of(float(rad(15.0 * c + in[2 * i])));
-            b.p[i] = p;
-            b.cos_p[i] = latitude.cosine - d * latitude.sine - 0.5 * d * d * latitude.cosine;
-            b.sin_p3[i] = latitude.sine;
-            b.cos_p3[i] = latitude.cosine;
-            b.cos_q[i] = q.cosine;
-            b.sin_q[i] = q.sine;
-        }
-        float* out = ctx.output + 2 * first;
-        for (int i = 0; i < n; ++i) {
-            const double f = 57.295776f * arctangent_of(b.sin_p3[i], b.cos_p3[i] * b.cos_q[i]);
-            out[2 * i] = float(abs_d(b.p[i]) > 0.000001f ? 180.0 - f : equator_x);
-            const double y = 90.0 - distance(b.cos_p[i], b.cos_p3[i], b.sin_q[i], c);
-            out[2 * i + 1] = y < -1.0 ? -1.0f : min_f(float(y), 181.0f);
-        }
-    }
-    return ctx.count;
+    const auto row = [north_deg](double y) {
+        const double p = rad(north_deg - y);
+        const float p3 = p < -1.5707963f ? -1.5707963f : min_f(float(p), 1.5707963f);
+        const Angle latitude = angle_of(p3);
+        const double d = p - p3;
+        const double cos_p = latitude.cosine - d * latitude.sine - 0.5 * d * d * latitude.cosine;
+        return TransverseRow{p, cos_p, latitude};
+    };
+    const auto column = [c](double x) { return angle_of(float(rad(15.0 * c + x))); };
+    return project_each_point_by_lines(ctx, row, column, [=](const TransverseRow& r, const Angle& q, float* out) {
+        const double f = 57.295776f * arctangent_of(r.latitude.sine, r.latitude.cosine * q.cosine);
+        out[0] = float(abs_d(r.p) > 0.000001f ? 180.0 - f : equator_x);
+        const double y = 90.0 - distance(r.cos_p, r.latitude.cosine, q.sine, c);
+        out[1] = y < -1.0 ? -1.0f : min_f(float(y), 181.0f);
+    });
 }
