@@ -33,14 +33,6 @@ inline double exp2_d(double x)
     return r;
 }
 inline double exp_d(double x) { return exp2_d(x * 1.4426950408889634); }   // log2(e)
-// x^y for x > 0; 0 for x = 0 and y > 0, as the formulas use it
-inline double pow_d(double x, double y)
-{
-    if (x == 0.0) return 0.0;
-    double l;
-    __asm__("fyl2x" : "=t"(l) : "0"(x), "u"(y) : "st(1)");   // y * log2(x)
-    return exp2_d(l);
-}
 
 #else
 
@@ -55,7 +47,6 @@ double acos(double);
 double log(double);
 double log10(double);
 double exp(double);
-double pow(double, double);
 }
 
 // Sine and cosine are inlined, branch-free and table-driven: the library's calls cost more than
@@ -118,6 +109,5 @@ inline double atan2_d(double y, double x) { return atan2(y, x); }
 inline double log_d(double x) { return log(x); }
 inline double log10_d(double x) { return log10(x); }
 inline double exp_d(double x) { return exp(x); }
-inline double pow_d(double x, double y) { return pow(x, y); }
 
 #endif

@@ -75,10 +75,11 @@ static double radius_square_root(double p, double, double k, double root_n)
     return 360.0 * abs_d(sin_d(0.78539816339744831 - 0.5 * p)) / (root_n * k);
 }
 
-// the latitude is held below pi/2 so that the tangent stays finite; 180 / t^n as 180 t^-n
+// the latitude is held below pi/2 so that the tangent stays finite; 180 / t^n as
+// 180 e^(-n ln t), the library's power being slower than its logarithm and exponential together
 static double radius_conformal(double p, double n, double, double)
 {
-    return 180.0 * pow_d(tan_d(min_f(float(p), 1.5707963f) / 2.0 + 0.7853982f), -n);
+    return 180.0 * exp_d(-n * log_d(tan_d(min_f(float(p), 1.5707963f) / 2.0 + 0.7853982f)));
 }
 
 static double radius_equal_area(double p, double n, double k, double)
