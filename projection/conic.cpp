@@ -48,38 +48,41 @@ int project_equidistant_conic(const ProjectionContext& ctx)
     return ctx.count;
 }
 
-// The radius of a cone point at latitude p (radians) for cone constants n and k.
-typedef double (*ConicRadius)(double p, double n, double k);
+// The radius of a cone point at latitude p (radians) for cone constants n and k; root_n is
+// sqrt(n), worked out once per piece.
+typedef double (*ConicRadius)(double p, double n, double k, double root_n);
 
-static double radius_linear(double p, double, double k)
+static double radius_linear(double p, double, double k, double)
 {
     return 180.0 * (k - p) / k;
 }
 
 // never negative: the pole itself sits on the apex
-static double radius_tangent_a(double p, double, double k)
+static double radius_tangent_a(double p, double, double k, double)
 {
     const double q = k + tan_d(0.7853982f - p);
     return 180.0 * (q > 0.0 ? q : 0.0) / (k + 1.0);
 }
 
-static double radius_tangent_b(double p, double, double k)
+static double radius_tangent_b(double p, double, double k, double)
 {
     return 183.0 * k * (1.0 - tan_d(p - 0.7853982f)) / (k + 1.0);
 }
 
-static double radius_square_root(double p, double n, double k)
+// 180 sqrt(2 (1 - sin p) / n) / k, with 1 - sin p = 2 sin^2(pi/4 - p/2): no root to take
+static double radius_square_root(double p, double, double k, double root_n)
 {
-    return 180.0 * sqrt_or_zero(2.0 * (1.0 - sin_d(p)) / n) / k;
+    return 360.0 * abs_d(sin_d(0.78539816339744831 - 0.5 * p)) / (root_n * k);
 }
 
-// the latitude is held below pi/2 so that the tangent stays finite
-static double radius_conformal(double p, double n, double)
+// the latitude is held below pi/2 so that the tangent stays finite; 180 / t^n as
+// 180 e^(-n ln t), the library's power being slower than its logarithm and exponential together
+static double radius_conformal(double p, double n, double, double)
 {
-    return 180.0 / pow_d(tan_d(min_f(float(p), 1.5707963f) / 2.0 + 0.7853982f), n);
+    return 180.0 * exp_d(-n * log_d(tan_d(min_f(float(p), 1.5707963f) / 2.0 + 0.7853982f)));
 }
 
-static double radius_equal_area(double p, double n, double k)
+static double radius_equal_area(double p, double n, double k, double)
 {
     return 102.7f * sqrt_d(k - 2.0 * n * sin_d(p)) / n;
 }
@@ -114,8 +117,9 @@ int project_conic(const ProjectionContext& ctx)
     CORE_ASSERT(variant >= 0 && variant < 9);
     const ConicConstants& cone = CONIC_CONSTANTS[variant];
     const int west = west_edge_deg(ctx);
+    const double root_n = sqrt_d(cone.n);
     return project_each_point_by_lines(
-        ctx, [&cone, north_deg](double y) { return cone.radius(rad(north_deg - y), cone.n, cone.k); },
+        ctx, [&cone, north_deg, root_n](double y) { return cone.radius(rad(north_deg - y), cone.n, cone.k, root_n); },
         [&cone, west](double x) { return angle_of(float(cone.n * rad(west + x))); },
         [](double g, const Angle& a, float* out) {
             out[0] = float(180.0 + g * a.sine);

@@ -62,17 +62,26 @@ int project_each_point_by_parallel(const ProjectionContext& ctx, Parallel parall
 // For maps whose work splits into a part of y and a part of x: calls row(y) once for each run of
 // points with the same y as the point before and column(x) once for each run with the same x
 // (a frame's edges, the cuts along cell edges), then point(row, column, out) for every point.
+// Rows and columns go first for a batch of points, so that the points' own work runs back to
+// back, none of it waiting on another point's sines.
 template <typename Row, typename Column, typename PointFormula>
 int project_each_point_by_lines(const ProjectionContext& ctx, Row row_of, Column column_of, PointFormula point)
 {
+    const int BATCH = 32;
+    decltype(row_of(0.0)) rows[BATCH + 1];         // [0]: the last of the batch before
+    decltype(column_of(0.0)) columns[BATCH + 1];
     const float* in = ctx.input;
     float* out = ctx.output;
-    decltype(row_of(0.0)) row{};
-    decltype(column_of(0.0)) column{};
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        if (i == 0 || in[1] != in[-1]) row = row_of(double(in[1]));
-        if (i == 0 || in[0] != in[-2]) column = column_of(double(in[0]));
-        point(row, column, out);
+    for (int first = 0; first < ctx.count; first += BATCH, in += 2 * BATCH, out += 2 * BATCH) {
+        const int n = ctx.count - first < BATCH ? ctx.count - first : BATCH;
+        for (int i = 0; i < n; ++i) {
+            const bool start = first + i == 0;
+            rows[i + 1] = start || in[2 * i + 1] != in[2 * i - 1] ? row_of(double(in[2 * i + 1])) : rows[i];
+            columns[i + 1] = start || in[2 * i] != in[2 * i - 2] ? column_of(double(in[2 * i])) : columns[i];
+        }
+        for (int i = 0; i < n; ++i) point(rows[i + 1], columns[i + 1], out + 2 * i);
+        rows[0] = rows[n];
+        columns[0] = columns[n];
     }
     return ctx.count;
 }

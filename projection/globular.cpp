@@ -192,13 +192,18 @@ static GorePoint globular_construction(double e, double g, double l, double m)
     double o = 3.1415927f / (2.0 * e) - 2.0 * e * 0.31830987f;
     double r = g * 0.63661975f;
     r = float((1.0 - r * r) / (m - r));
-    double t = (o / r) * (o / r);
-    o = float((o * m / r - o / 2.0) / (t + 1.0));
-    const double u = sqrt_or_zero(l * l / (t + 1.0) + o * o);
-    const double w2 = float(m / t);
-    t = float(1.0 / t + 1.0);
-    const double a = float((r / 2.0 + w2) / t);
-    const double bq = sqrt_or_zero(a * a - ((r + w2) * m - 1.0) / t);
+    const double o_r = o / r;
+    double t = o_r * o_r;
+    // each divisor's reciprocal once, taken side by side: the divisions are the chain's length
+    const double per_t1 = 1.0 / (t + 1.0);
+    const double per_t = 1.0 / t;
+    o = float((o_r * m - o / 2.0) * per_t1);
+    const double u = sqrt_or_zero(l * l * per_t1 + o * o);
+    const double w2 = float(m * per_t);
+    t = float(per_t + 1.0);
+    const double per_t2 = 1.0 / t;
+    const double a = float((r / 2.0 + w2) * per_t2);
+    const double bq = sqrt_or_zero(a * a - ((r + w2) * m - 1.0) * per_t2);
     return { float((o + sign_of(e) * u) * 1.5707964f), (a - sign_of(g) * bq) * 1.5707964f };
 }
 
@@ -213,32 +218,26 @@ int project_nicolosi_gore(const ProjectionContext& ctx)
     const int b = 15 * display_sector_plus(ctx, 18);
     const float d = float(w * (b / w) + w / 2);
     const int north_deg = north_edge_deg(ctx);
-    const float* in = ctx.input;
-    float* out = ctx.output;
-    for (int i = 0; i < ctx.count; ++i, in += 2, out += 2) {
-        double e = rad(b + double(in[0]) - d);
+    const auto row = [north_deg](double y) { return angle_of(rad(north_deg - y)); };   // the latitude g
+    const auto column = [b, d](double x) { return rad(b + x - d); };                     // e
+    return project_each_point_by_lines(ctx, row, column, [d](const Angle& latitude, double e, float* out) {
         const double f = abs_d(e);
-        double g = rad(north_deg - double(in[1]));
+        double g = latitude.radians;
         if (f < 0.000001f) {
             e = 0.0;
         } else if (abs_d(g) < 0.000001f) {
             g = 0.0;
+        } else if (f > 1.57f) {
+            e = e * latitude.cosine;
+            g = latitude.sine * 1.5707964f;
+        } else if (abs_d(g) > 1.57f) {
+            e = 0.0;
         } else {
-            const double l = cos_d(g);
-            const double m = sin_d(g);
-            if (f > 1.57f) {
-                e = e * l;
-                g = m * 1.5707964f;
-            } else if (abs_d(g) > 1.57f) {
-                e = 0.0;
-            } else {
-                const GorePoint point = globular_construction(e, g, l, m);
-                e = point.e;
-                g = point.g;
-            }
+            const GorePoint point = globular_construction(e, g, latitude.cosine, latitude.sine);
+            e = point.e;
+            g = point.g;
         }
         out[0] = float(d + 57.295776f * e);
         out[1] = float(90.0 - 57.295776f * g);
-    }
-    return ctx.count;
+    });
 }

@@ -5,66 +5,6 @@
 static const int NEWTON_STEPS = 8;
 static const double NEWTON_TOLERANCE = 0.000001f;   // on |f|, the residual before the step
 static const float HALF_PI_BELOW = 1.5707963f;       // the float just below pi/2
-static const double HALF_PI = 1.5707963267948966;
-static const double PI = 3.1415926535897931;
-
-float min_f(float a, float b)
-{
-    return a < b ? a : b;
-}
-
-double sign_of(float x)
-{
-    if (x < 0.0f) return -1.0;
-    if (x > 0.0f) return 1.0;
-    return 0.0;
-}
-
-double sqrt_or_zero(float x)
-{
-    return x > 0.0f ? sqrt_d(x) : 0.0;
-}
-
-double cosine_of_sine(double z)
-{
-    const double c = 1.0 - z * z;
-    return c > 0.0 ? sqrt_d(c) : 0.0;
-}
-
-double asin_d(double z)
-{
-    return arcsine_of(z).radians;
-}
-
-double acos_d(double z)
-{
-    return arccosine_of(z).radians;
-}
-
-// atan2(z, c) = atan(z / c) for c > 0: one arctangent without the quadrant search
-Angle arcsine_of(double z)
-{
-    const double c = cosine_of_sine(z);
-    if (c > 0.0) return { atan_d(z / c), z, c };
-    return { z > 0.0 ? HALF_PI : -HALF_PI, z > 0.0 ? 1.0 : -1.0, 0.0 };
-}
-
-// atan2(c, z) with c >= 0: atan(c / z) for z > 0, pi - atan(c / -z) for z < 0
-Angle arccosine_of(double z)
-{
-    const double c = cosine_of_sine(z);
-    if (c == 0.0) return { z > 0.0 ? 0.0 : PI, 0.0, z > 0.0 ? 1.0 : -1.0 };
-    if (z > 0.0) return { atan_d(c / z), c, z };
-    if (z < 0.0) return { PI - atan_d(c / -z), c, z };
-    return { HALF_PI, 1.0, 0.0 };
-}
-
-double arctangent_of(double y, double x)
-{
-    if (x > 0.0) return atan_d(y / x);
-    if (x < 0.0 && y != 0.0) return atan_d(y / x) + (y < 0.0 ? -PI : PI);
-    return atan2_d(y, x);   // on an axis the signs of the zeros decide
-}
 
 // The rounding d is below 1e-7, so the Taylor terms up to d^2 are exact to double rounding.
 Angle rounded_to_single(const Angle& angle)
@@ -239,7 +179,7 @@ const HyperbolicEquation PUTNINS_P6_PRIME = { 6.0f, 5.61125f, P6_PRIME_STARTS, 5
 
 // The cubic through the two nodes around target (0..reach) with their slopes: good to about
 // 1e-7 away from the table's end, so that one Newton step mostly suffices.
-static double start_from(const StartNode* nodes, float reach, double target)
+static inline double start_from(const StartNode* nodes, float reach, double target)
 {
     const double u = target * (START_INTERVALS / reach);
     const int k = int(u) < START_INTERVALS ? int(u) : START_INTERVALS - 1;
@@ -254,7 +194,7 @@ static double start_from(const StartNode* nodes, float reach, double target)
 }
 
 // The start for an odd equation: the table's where |target| <= reach, with the target's sign.
-static bool start_inside(const StartNode* nodes, float reach, double target, double& theta)
+static inline bool start_inside(const StartNode* nodes, float reach, double target, double& theta)
 {
     const double magnitude = abs_d(target);
     if (magnitude > reach) return false;

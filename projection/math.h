@@ -13,19 +13,39 @@ struct Angle {
 };
 
 // The routines below take single-precision arguments: a caller's double is rounded on the way in.
-float min_f(float a, float b);
-double sign_of(float x);                    // -1, 0 or +1
-double sqrt_or_zero(float x);               // 0 for x <= 0
-double cosine_of_sine(double z);            // sqrt(1 - z^2), 0 where |z| >= 1
-// asin and acos as arctangent forms; beyond [-1, 1] the root is taken as 0, which gives the
-// clamped angle (+-pi/2, or 0 and pi) instead of a NaN
-double asin_d(double z);                    // atan2(z, sqrt(1 - z^2))
-double acos_d(double z);                    // atan2(sqrt(1 - z^2), z)
+// They are inline, so that a loop can start its root while other work goes on.
+inline float min_f(float a, float b) { return a < b ? a : b; }
+inline double sign_of(float x) { return x < 0.0f ? -1.0 : x > 0.0f ? 1.0 : 0.0; }   // -1, 0 or +1
+inline double sqrt_or_zero(float x) { return x > 0.0f ? sqrt_d(x) : 0.0; }          // 0 for x <= 0
+// sqrt(1 - z^2), 0 where |z| >= 1
+inline double cosine_of_sine(double z)
+{
+    const double c = 1.0 - z * z;
+    return c > 0.0 ? sqrt_d(c) : 0.0;
+}
 inline Angle angle_of(double radians) { return { radians, sin_d(radians), cos_d(radians) }; }
-Angle arcsine_of(double z);                 // asin_d(z), its sine z and cosine sqrt(1 - z^2)
-Angle arccosine_of(double z);               // acos_d(z), its sine sqrt(1 - z^2) and cosine z
-// atan2(y, x) as one arctangent of y / x, turned by pi when x < 0
-double arctangent_of(double y, double x);
+// asin_d(z) and acos_d(z) with their sine and cosine; beyond [-1, 1] the clamped angle, whose
+// sine and cosine are 0 and +-1
+inline Angle arcsine_of(double z)
+{
+    const double c = cosine_of_sine(z);
+    if (c > 0.0) return { asin_d(z), z, c };
+    return { z > 0.0 ? 1.5707963267948966 : -1.5707963267948966, z > 0.0 ? 1.0 : -1.0, 0.0 };
+}
+inline Angle arccosine_of(double z)
+{
+    const double c = cosine_of_sine(z);
+    if (c > 0.0) return { acos_d(z), c, z };
+    return { z > 0.0 ? 0.0 : 3.1415926535897931, 0.0, z > 0.0 ? 1.0 : -1.0 };
+}
+// atan2(y, x) as one arctangent of y / x, turned by pi when x < 0; on an axis the signs of the
+// zeros decide
+inline double arctangent_of(double y, double x)
+{
+    if (x > 0.0) return atan_d(y / x);
+    if (x < 0.0 && y != 0.0) return atan_d(y / x) + (y < 0.0 ? -3.1415926535897931 : 3.1415926535897931);
+    return atan2_d(y, x);
+}
 // The angle rounded to single precision, its sine and cosine carried over the rounding.
 Angle rounded_to_single(const Angle& angle);
 

@@ -296,15 +296,19 @@ int project_loximuthal(const ProjectionContext& ctx)
     });
 }
 
-// The Times: a Gall-like northing with a quadratic narrowing of the meridians.
+// The Times: a Gall-like northing with a quadratic narrowing of the meridians. The tangents of
+// a batch of rows go before the sines that depend on them.
 int project_the_times(const ProjectionContext& ctx)
 {
-    return project_each_point(ctx, [](const PiecePoint& p, float* out) {
-        const double d = tan_d(0.5 * rad(p.phi_deg));
-        const double e = sin_d(0.7853982f * d);
-        out[0] = float((1.0 - 0.46438f * e * e) * p.lambda_deg + 180.0);
-        out[1] = float(90.0 - 90.0 * d);
-    });
+    const int phi0 = north_edge_deg(ctx);
+    const int west = west_edge_deg(ctx);
+    return project_each_point_by_lines(
+        ctx, [phi0](double y) { return tan_d(0.5 * rad(phi0 - y)); }, [west](double x) { return west + x; },
+        [](double d, double lambda_deg, float* out) {
+            const double e = sin_d(0.7853982f * d);
+            out[0] = float((1.0 - 0.46438f * e * e) * lambda_deg + 180.0);
+            out[1] = float(90.0 - 90.0 * d);
+        });
 }
 
 // Erdi-Krausz: a sine-based pseudocylindrical between 60 degrees north and south (bands 1..4),

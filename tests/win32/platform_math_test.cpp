@@ -28,7 +28,11 @@ TEST(X87Math, ArcTangentKeepsTheQuadrant)
         const double y = 3.0 * std::sin(a), x = 3.0 * std::cos(a);
         expect_close(atan2_d(y, x), std::atan2(y, x), a);
         expect_close(atan_d(y), std::atan(y), y);
+        expect_close(asin_d(std::sin(a) * 0.999), std::asin(std::sin(a) * 0.999), a);
+        expect_close(acos_d(std::cos(a) * 0.999), std::acos(std::cos(a) * 0.999), a);
     }
+    expect_close(asin_d(1.0000001), PI / 2, 1.0000001);   // beyond [-1, 1] the clamped angle
+    expect_close(acos_d(-1.5), PI, -1.5);
     EXPECT_EQ(atan2_d(0.0, 1.0), 0.0);
     expect_close(atan2_d(1.0, 0.0), PI / 2, 0.0);
     expect_close(atan2_d(0.0, -1.0), PI, 0.0);
@@ -45,12 +49,9 @@ TEST(X87Math, RootsAndLogarithms)
     EXPECT_EQ(log10_d(1000.0), 3.0);
 }
 
-TEST(X87Math, ExponentialsAndPowers)
+TEST(X87Math, Exponentials)
 {
     for (double x = -20.0; x <= 20.0; x += 0.173) expect_close(exp_d(x), std::exp(x), x);
-    for (double x = 0.01; x < 100.0; x *= 1.9)
-        for (double y = -3.0; y <= 3.0; y += 0.37) expect_close(pow_d(x, y), std::pow(x, y), x * y);
-    EXPECT_EQ(pow_d(2.0, 10.0), 1024.0);
-    EXPECT_EQ(pow_d(0.0, 2.5), 0.0);
+    EXPECT_EQ(exp_d(0.0), 1.0);
     EXPECT_EQ(abs_d(-2.5), 2.5);
 }
