@@ -10,7 +10,7 @@ add_library(orbily_core STATIC ${CORE_SOURCES} ${NATIVE_FILE_SOURCES})
 target_include_directories(orbily_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(orbily_core PRIVATE ${CORE_FLAGS})
 target_compile_definitions(orbily_core PUBLIC ORBILY_NATIVE=1)
-target_link_libraries(orbily_core PUBLIC m)
+target_link_libraries(orbily_core PUBLIC mvec m)
 
 # The native platform: Cairo drawing (platform/cairo_*.cpp).
 file(GLOB CAIRO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/cairo_*.cpp)

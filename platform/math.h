@@ -32,6 +32,14 @@ inline double exp2_d(double x)
 }
 inline double exp_d(double x) { return exp2_d(x * 1.4426950408889634); }   // log2(e)
 
+inline void sines_and_cosines_d(const double* x, double* s, double* c, int n)
+{
+    for (int i = 0; i < n; ++i) {
+        s[i] = sin_d(x[i]);
+        c[i] = cos_d(x[i]);
+    }
+}
+
 #else
 
 extern "C" {
@@ -60,6 +68,50 @@ inline double atan2_d(double y, double x) { return atan2(y, x); }
 inline double log_d(double x) { return log(x); }
 inline double log10_d(double x) { return log10(x); }
 inline double exp_d(double x) { return exp(x); }
+
+// The C library's vector maths (libmvec): two lanes in SSE2 registers, four in AVX2 ones where
+// the processor has them, each lane within 4 ulp of the scalar result.
+typedef double DoublePair __attribute__((vector_size(16)));
+typedef double DoubleQuad __attribute__((vector_size(32)));
+extern "C" {
+DoublePair _ZGVbN2v_sin(DoublePair);
+DoublePair _ZGVbN2v_cos(DoublePair);
+DoubleQuad _ZGVdN4v_sin(DoubleQuad) __attribute__((target("avx2")));
+DoubleQuad _ZGVdN4v_cos(DoubleQuad) __attribute__((target("avx2")));
+}
+
+// the batch's quadruples through the AVX2 forms; returns how many points they took
+__attribute__((target("avx2"))) inline int sines_and_cosines_by_four(const double* x, double* s, double* c, int n)
+{
+    int i = 0;
+    for (; i + 4 <= n; i += 4) {
+        DoubleQuad v;
+        __builtin_memcpy(&v, x + i, sizeof v);
+        const DoubleQuad sv = _ZGVdN4v_sin(v);
+        const DoubleQuad cv = _ZGVdN4v_cos(v);
+        __builtin_memcpy(s + i, &sv, sizeof sv);
+        __builtin_memcpy(c + i, &cv, sizeof cv);
+    }
+    return i;
+}
+
+// s[i] = sin x[i] and c[i] = cos x[i] for a batch
+inline void sines_and_cosines_d(const double* x, double* s, double* c, int n)
+{
+    int i = __builtin_cpu_supports("avx2") ? sines_and_cosines_by_four(x, s, c, n) : 0;
+    for (; i + 2 <= n; i += 2) {
+        DoublePair v;
+        __builtin_memcpy(&v, x + i, sizeof v);
+        const DoublePair sv = _ZGVbN2v_sin(v);
+        const DoublePair cv = _ZGVbN2v_cos(v);
+        __builtin_memcpy(s + i, &sv, sizeof sv);
+        __builtin_memcpy(c + i, &cv, sizeof cv);
+    }
+    for (; i < n; ++i) {
+        s[i] = sin(x[i]);
+        c[i] = cos(x[i]);
+    }
+}
 
 #endif
 

@@ -31,7 +31,7 @@ int project_polar_orthographic(const ProjectionContext& ctx)
     const double sigma = b < 89 ? -1.0 : 1.0;
     return project_each_point_by_lines(
         ctx, [b](double y) { return sin_d(rad(b + y)); },
-        [sector](double x) { return angle_of(rad(15.0 * sector + x)); },
+        angle_line([sector](double x) { return rad(15.0 * sector + x); }),
         [sigma](double d, const Angle& a, float* out) {
             out[0] = float((sigma - d * a.sine) * 90.0 + 180.0);
             out[1] = float(d * 90.0 * sigma * a.cosine + 90.0);
@@ -46,7 +46,7 @@ int project_equatorial_orthographic(const ProjectionContext& ctx)
     const double side = d < 12 ? -1.0 : 1.0;
     const int b = 30 * ctx.band;
     return project_each_point_by_lines(
-        ctx, [b](double y) { return angle_of(rad(b + y)); }, [d](double x) { return cos_d(rad(15.0 * d + x)); },
+        ctx, angle_line([b](double y) { return rad(b + y); }), [d](double x) { return cos_d(rad(15.0 * d + x)); },
         [side](const Angle& c, double cos_l, float* out) {
             out[0] = float(side * (cos_l * c.sine + 1.0) * 90.0 + 180.0);
             out[1] = float(90.0 - 90.0 * c.cosine);
@@ -63,8 +63,8 @@ int project_oblique_orthographic(const ProjectionContext& ctx)
     const int turned = 15 * ((b + 6) % SECTOR_COUNT);
     const int band_deg = 30 * ctx.band;
     return project_each_point_by_lines(
-        ctx, [band_deg](double y) { return angle_of(rad(band_deg + y)); },
-        [turned](double x) { return angle_of(rad(turned + x)); }, [](const Angle& c, const Angle& l, float* out) {
+        ctx, angle_line([band_deg](double y) { return rad(band_deg + y); }),
+        angle_line([turned](double x) { return rad(turned + x); }), [](const Angle& c, const Angle& l, float* out) {
             const double d = -c.sine * l.sine;
             const double e = 0.8660254f * d - 0.5 * c.cosine;
             const double f = 1.0 / sqrt_d(1.0 - e * e);
@@ -89,7 +89,7 @@ int project_polar_gnomonic(const ProjectionContext& ctx)
     const int turned = 15 * display_sector_plus(ctx, 18);
     return project_each_point_by_lines(
         ctx, [b](double y) { return 50.0 * tan_d(rad(min_f(float(b + y), 80.0f))); },
-        [turned](double x) { return angle_of(float(rad(turned + x))); }, [](double e, const Angle& a, float* out) {
+        angle_line([turned](double x) { return float(rad(turned + x)); }), [](double e, const Angle& a, float* out) {
             out[0] = float(180.0 - e * a.cosine);
             out[1] = float(e * a.sine + 90.0);
         });
@@ -104,7 +104,7 @@ int project_equatorial_gnomonic(const ProjectionContext& ctx)
     const int band_deg = 30 * ctx.band;
     return project_each_point_by_lines(
         ctx, [band_deg](double y) { return 60.0 * tan_d(rad(band_deg + y - 90.0)); },
-        [b](double x) { return angle_of(rad(15.0 * b + x - 90.0)); }, [](double t, const Angle& a, float* out) {
+        angle_line([b](double x) { return rad(15.0 * b + x - 90.0); }), [](double t, const Angle& a, float* out) {
             out[0] = float(60.0 * (a.sine / a.cosine) + 180.0);
             out[1] = float(t / a.cosine + 90.0);
         });
@@ -118,14 +118,12 @@ int project_oblique_gnomonic(const ProjectionContext& ctx)
     const int b = 30 * ctx.band;
     if (b - 90 > 0) return 0;
     const int west = west_edge_deg(ctx);
-    const auto row = [b](double y) {
-        const Angle q = angle_of(rad(b - 90 + y));
+    const auto row = angle_line([b](double y) { return rad(b - 90 + y); }, [](double, const Angle& q) {
         return Angle{q.radians, double(float(q.sine)), double(float(q.cosine))};
-    };
-    const auto column = [west](double x) {
-        const Angle l = angle_of(float(rad(west + x)));
+    });
+    const auto column = angle_line([west](double x) { return double(float(rad(west + x))); }, [](double, const Angle& l) {
         return Angle{l.radians, l.sine, double(float(l.cosine))};
-    };
+    });
     return project_each_point_by_lines(ctx, row, column, [](const Angle& q, const Angle& l, float* out) {
         const double cos_l = l.cosine;
         const double cos_q = q.cosine;
@@ -153,12 +151,10 @@ int project_polar_perspective(const ProjectionContext& ctx)
     const int e = 30 * ctx.band - 90;
     const double sigma = e < 0 ? 1.0 : -1.0;
     const int west = west_edge_deg(ctx);
-    const auto row = [e, p](double y) {
-        const Angle c = angle_of(rad(90.0 - abs_d(e + y)));   // from the nearer pole
-        return 90.0 * p * float(c.sine) / (p + c.cosine);
-    };
+    const auto row = angle_line([e](double y) { return rad(90.0 - abs_d(e + y)); },   // from the nearer pole
+                                [p](double, const Angle& c) { return 90.0 * p * float(c.sine) / (p + c.cosine); });
     return project_each_point_by_lines(
-        ctx, row, [west](double x) { return angle_of(rad(west + x)); }, [sigma](double r, const Angle& a, float* out) {
+        ctx, row, angle_line([west](double x) { return rad(west + x); }), [sigma](double r, const Angle& a, float* out) {
             out[0] = float((2.0 - sigma) * 90.0 + r * a.sine);
             out[1] = float(r * sigma * a.cosine + 90.0);
         });
@@ -171,12 +167,11 @@ int project_equatorial_stereographic(const ProjectionContext& ctx)
     const int d = display_sector_plus(ctx, 18);
     const double e = d < 12 ? 1.0 : -1.0;
     const int b = 30 * ctx.band;
-    const auto row = [b](double y) {
-        const Angle q = angle_of(rad(b - 90 + y));
+    const auto row = angle_line([b](double y) { return rad(b - 90 + y); }, [](double, const Angle& q) {
         return Angle{q.radians, q.sine, double(float(q.cosine))};
-    };
+    });
     return project_each_point_by_lines(
-        ctx, row, [e, d](double x) { return angle_of(e * rad(15.0 * d + x)); },
+        ctx, row, angle_line([e, d](double x) { return e * rad(15.0 * d + x); }),
         [e](const Angle& q, const Angle& a, float* out) {
             const double f = q.cosine;
             const double g = 1.0 / (a.sine * f + 1.0);
@@ -193,11 +188,11 @@ int project_oblique_stereographic(const ProjectionContext& ctx)
     const int b = display_sector_plus(ctx, 12);
     if (on_far_side(ctx, FAR_SIDE_STEREOGRAPHIC, b)) return 0;
     const int band_deg = 30 * ctx.band;
-    const auto row = [band_deg](double y) {
-        const Angle p = angle_of(float(rad(band_deg - 90 + y)));
-        return Angle{p.radians, double(float(p.sine)), double(float(p.cosine))};
-    };
-    const auto column = [b](double x) { return angle_of(float(rad(15.0 * b + x))); };
+    const auto row = angle_line([band_deg](double y) { return double(float(rad(band_deg - 90 + y))); },
+                                [](double, const Angle& p) {
+                                    return Angle{p.radians, double(float(p.sine)), double(float(p.cosine))};
+                                });
+    const auto column = angle_line([b](double x) { return double(float(rad(15.0 * b + x))); });
     return project_each_point_by_lines(ctx, row, column, [](const Angle& p, const Angle& l, float* out) {
         const float d = float(p.sine);
         const float q = float(p.cosine);
@@ -279,8 +274,8 @@ int project_equatorial_azimuthal_equidistant(const ProjectionContext& ctx)
     const int b = a0 < 180 ? 90 : 270;
     const int band_deg = 30 * ctx.band;
     return project_each_point_by_lines(
-        ctx, [band_deg](double y) { return angle_of(rad(y + double(band_deg) - 90.0)); },
-        [a0, b](double x) { return angle_of(rad(a0 + x - b)); }, [b](const Angle& q, const Angle& a, float* out) {
+        ctx, angle_line([band_deg](double y) { return rad(y + double(band_deg) - 90.0); }),
+        angle_line([a0, b](double x) { return rad(a0 + x - b); }), [b](const Angle& q, const Angle& a, float* out) {
             const Angle c = arccosine_of(q.cosine * a.cosine);
             const double g = c.radians < 0.000001f ? 0.0 : c.radians * 57.29578f / c.sine;
             out[0] = float(b + g * q.cosine * a.sine);
@@ -342,12 +337,11 @@ int project_equatorial_azimuthal_equal_area(const ProjectionContext& ctx)
     const int d = display_sector_plus(ctx, 18);
     const int centre = d < 12 ? 90 : 270;
     const int north_deg = north_edge_deg(ctx);
-    const auto row = [north_deg](double y) {
-        const Angle p = angle_of(rad(north_deg - y));
+    const auto row = angle_line([north_deg](double y) { return rad(north_deg - y); }, [](double, const Angle& p) {
         return Angle{p.radians, p.sine, double(float(p.cosine))};
-    };
+    });
     return project_each_point_by_lines(
-        ctx, row, [d, centre](double x) { return angle_of(rad(15.0 * d + x - centre)); },
+        ctx, row, angle_line([d, centre](double x) { return rad(15.0 * d + x - centre); }),
         [centre](const Angle& p, const Angle& a, float* out) {
             const double f = p.cosine;
             const double g = 90.0 * sqrt_d(1.0 / (a.cosine * f + 1.0));

@@ -120,7 +120,7 @@ int project_conic(const ProjectionContext& ctx)
     const double root_n = sqrt_d(cone.n);
     return project_each_point_by_lines(
         ctx, [&cone, north_deg, root_n](double y) { return cone.radius(rad(north_deg - y), cone.n, cone.k, root_n); },
-        [&cone, west](double x) { return angle_of(float(cone.n * rad(west + x))); },
+        angle_line([&cone, west](double x) { return double(float(cone.n * rad(west + x))); }),
         [](double g, const Angle& a, float* out) {
             out[0] = float(180.0 + g * a.sine);
             out[1] = float(g * a.cosine);

@@ -59,26 +59,86 @@ int project_each_point_by_parallel(const ProjectionContext& ctx, Parallel parall
     return ctx.count;
 }
 
-// For maps whose work splits into a part of y and a part of x: calls row(y) once for each run of
+// A line (row or column) whose work starts from one angle: argument(t) gives the angle in radians
+// and build(t, angle) the line from t and that angle with its sine and cosine, so that the sines
+// and cosines of a batch's new lines are taken together.
+template <typename Argument, typename Build>
+struct AngleLine {
+    Argument argument;
+    Build build;
+};
+template <typename Argument, typename Build>
+AngleLine<Argument, Build> angle_line(Argument argument, Build build)
+{
+    return { argument, build };
+}
+// the line of the angle itself
+template <typename Argument>
+auto angle_line(Argument argument)
+{
+    return angle_line(argument, [](double, const Angle& a) { return a; });
+}
+
+template <typename Line>
+struct LineValue {
+    using type = decltype(static_cast<const Line*>(nullptr)->operator()(0.0));
+};
+template <typename Argument, typename Build>
+struct LineValue<AngleLine<Argument, Build>> {
+    using type = decltype(static_cast<const Build*>(nullptr)->operator()(0.0, Angle{}));
+};
+
+// values[i + 1] for t[i * stride], i < n: a new line where t changes (or at the pass's first
+// point), otherwise the line before; values[0] holds the last line of the batch before.
+template <typename Line, typename Value>
+void fill_lines(const Line& line, const float* t, int stride, bool pass_start, int n, Value* values)
+{
+    for (int i = 0; i < n; ++i) {
+        const bool fresh = (pass_start && i == 0) || t[i * stride] != t[(i - 1) * stride];
+        values[i + 1] = fresh ? line(double(t[i * stride])) : values[i];
+    }
+}
+template <typename Argument, typename Build, typename Value>
+void fill_lines(const AngleLine<Argument, Build>& line, const float* t, int stride, bool pass_start, int n,
+                Value* values)
+{
+    const int BATCH = 32;
+    double radians[BATCH], sines[BATCH], cosines[BATCH];
+    bool fresh[BATCH];
+    int m = 0;
+    for (int i = 0; i < n; ++i) {
+        fresh[i] = (pass_start && i == 0) || t[i * stride] != t[(i - 1) * stride];
+        if (fresh[i]) radians[m++] = line.argument(double(t[i * stride]));
+    }
+    sines_and_cosines_d(radians, sines, cosines, m);
+    for (int i = 0, k = 0; i < n; ++i) {
+        if (fresh[i]) {
+            values[i + 1] = line.build(double(t[i * stride]), Angle{ radians[k], sines[k], cosines[k] });
+            ++k;
+        } else {
+            values[i + 1] = values[i];
+        }
+    }
+}
+
+// For maps whose work splits into a part of y and a part of x: makes row(y) once for each run of
 // points with the same y as the point before and column(x) once for each run with the same x
-// (a frame's edges, the cuts along cell edges), then point(row, column, out) for every point.
+// (a frame's edges, the cuts along cell edges), then calls point(row, column, out) for every
+// point. Either line may be a plain function of its coordinate or an angle_line.
 // Rows and columns go first for a batch of points, so that the points' own work runs back to
 // back, none of it waiting on another point's sines.
 template <typename Row, typename Column, typename PointFormula>
 int project_each_point_by_lines(const ProjectionContext& ctx, Row row_of, Column column_of, PointFormula point)
 {
     const int BATCH = 32;
-    decltype(row_of(0.0)) rows[BATCH + 1];         // [0]: the last of the batch before
-    decltype(column_of(0.0)) columns[BATCH + 1];
+    typename LineValue<Row>::type rows[BATCH + 1];         // [0]: the last of the batch before
+    typename LineValue<Column>::type columns[BATCH + 1];
     const float* in = ctx.input;
     float* out = ctx.output;
     for (int first = 0; first < ctx.count; first += BATCH, in += 2 * BATCH, out += 2 * BATCH) {
         const int n = ctx.count - first < BATCH ? ctx.count - first : BATCH;
-        for (int i = 0; i < n; ++i) {
-            const bool start = first + i == 0;
-            rows[i + 1] = start || in[2 * i + 1] != in[2 * i - 1] ? row_of(double(in[2 * i + 1])) : rows[i];
-            columns[i + 1] = start || in[2 * i] != in[2 * i - 2] ? column_of(double(in[2 * i])) : columns[i];
-        }
+        fill_lines(row_of, in + 1, 2, first == 0, n, rows);
+        fill_lines(column_of, in, 2, first == 0, n, columns);
         for (int i = 0; i < n; ++i) point(rows[i + 1], columns[i + 1], out + 2 * i);
         rows[0] = rows[n];
         columns[0] = columns[n];

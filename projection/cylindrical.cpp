@@ -68,6 +68,9 @@ static const TransverseDistance TRANSVERSE_DISTANCES[] = {
     transverse_equidistant, transverse_mercator, transverse_equal_area, transverse_central,
 };
 
+// p3: the latitude p clamped below pi/2, in single precision
+static float latitude_in_single(double p) { return p < -1.5707963f ? -1.5707963f : min_f(float(p), 1.5707963f); }
+
 struct TransverseRow {
     double p;          // the latitude
     double cos_p;
@@ -87,15 +90,14 @@ int project_transverse_cylindrical(const ProjectionContext& ctx)
     const int c = display_sector_plus(ctx, 13);
     const int north_deg = north_edge_deg(ctx);
     const double equator_x = (c < 6 || c > 17) ? 180.0 : north_deg > 0 ? 0.0 : 360.0;
-    const auto row = [north_deg](double y) {
+    const auto row_build = [north_deg](double y, const Angle& latitude) {
         const double p = rad(north_deg - y);
-        const float p3 = p < -1.5707963f ? -1.5707963f : min_f(float(p), 1.5707963f);
-        const Angle latitude = angle_of(p3);
-        const double d = p - p3;
+        const double d = p - latitude.radians;
         const double cos_p = latitude.cosine - d * latitude.sine - 0.5 * d * d * latitude.cosine;
         return TransverseRow{p, cos_p, latitude};
     };
-    const auto column = [c](double x) { return angle_of(float(rad(15.0 * c + x))); };
+    const auto row = angle_line([north_deg](double y) { return double(latitude_in_single(rad(north_deg - y))); }, row_build);
+    const auto column = angle_line([c](double x) { return double(float(rad(15.0 * c + x))); });
     return project_each_point_by_lines(ctx, row, column, [=](const TransverseRow& r, const Angle& q, float* out) {
         const double f = 57.295776f * arctangent_of(r.latitude.sine, r.latitude.cosine * q.cosine);
         out[0] = float(abs_d(r.p) > 0.000001f ? 180.0 - f : equator_x);

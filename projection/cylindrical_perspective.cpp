@@ -64,8 +64,8 @@ int project_oblique_mercator(const ProjectionContext& ctx)
     const int west = west_edge_deg(ctx);
     const int phi0 = north_edge_deg(ctx);
     return project_each_point_by_lines(
-        ctx, [phi0](double y) { return angle_of(rad(phi0 - y)); },
-        [west](double x) { return angle_of(rad(west + x)); }, [west](const Angle& phi, const Angle& lambda, float* out) {
+        ctx, angle_line([phi0](double y) { return rad(phi0 - y); }),
+        angle_line([west](double x) { return rad(west + x); }), [west](const Angle& phi, const Angle& lambda, float* out) {
             const double g = 0.70710677f * phi.sine;
             const double h = 0.70710677f * phi.cosine * lambda.cosine;
             double p = arctangent_of(phi.cosine * lambda.sine, g + h);

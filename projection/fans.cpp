@@ -25,9 +25,12 @@ int project_polyconic(const ProjectionContext& ctx)
 {
     const bool rectangular = variant_of(ctx) != 0;
     const double scale = rectangular ? 47.0 : 37.0;
-    return project_each_point(ctx, [rectangular, scale](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
-        const double lambda_r = rad(p.lambda_deg);
+    const int phi0 = north_edge_deg(ctx);
+    const int west = west_edge_deg(ctx);
+    const auto row = angle_line([phi0](double y) { return rad(phi0 - y); });
+    const auto column = [west](double x) { return rad(west + x); };
+    return project_each_point_by_lines(ctx, row, column, [rectangular, scale](const Angle& phi, double lambda_r, float* out) {
+        const double phi_r = phi.radians;
         double u, v;
         if (abs_d(phi_r) < 0.000001f) {
             u = lambda_r;
@@ -36,7 +39,6 @@ int project_polyconic(const ProjectionContext& ctx)
             u = 0.0;
             v = phi_r;
         } else {
-            const Angle phi = angle_of(phi_r);
             const double t = phi.sine / phi.cosine;   // tan phi
             const double e = lambda_r * phi.sine;
             Angle e_angle;

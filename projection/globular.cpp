@@ -41,8 +41,8 @@ static int project_stretched_hemisphere(const ProjectionContext& ctx, Scale scal
     const int b = 30 * ctx.band;
     const int west = west_edge_deg(ctx);
     return project_each_point_by_lines(
-        ctx, [b](double y) { return angle_of(rad(y + double(b) - 90.0)); },
-        [west](double x) { return angle_of(rad(west + x) * 0.5); },
+        ctx, angle_line([b](double y) { return rad(y + double(b) - 90.0); }),
+        angle_line([west](double x) { return rad(west + x) * 0.5; }),
         [scale](const Angle& q, const Angle& a, float* out) {
             const double g = scale(q.cosine * a.cosine);
             out[0] = float(2.0 * g * q.cosine * a.sine + 180.0);
@@ -218,7 +218,7 @@ int project_nicolosi_gore(const ProjectionContext& ctx)
     const int b = 15 * display_sector_plus(ctx, 18);
     const float d = float(w * (b / w) + w / 2);
     const int north_deg = north_edge_deg(ctx);
-    const auto row = [north_deg](double y) { return angle_of(rad(north_deg - y)); };   // the latitude g
+    const auto row = angle_line([north_deg](double y) { return rad(north_deg - y); });   // the latitude g
     const auto column = [b, d](double x) { return rad(b + x - d); };                     // e
     return project_each_point_by_lines(ctx, row, column, [d](const Angle& latitude, double e, float* out) {
         const double f = abs_d(e);

@@ -14,11 +14,10 @@ int project_airy(const ProjectionContext& ctx)
     const int w = AIRY_HALF_WIDTHS[ctx.band];
     if (b < -w || b >= w) return 0;
     const int phi0 = north_edge_deg(ctx);
-    const auto row = [phi0](double y) {
-        const Angle phi = angle_of(rad(phi0 - y));
+    const auto row = angle_line([phi0](double y) { return rad(phi0 - y); }, [](double, const Angle& phi) {
         return Angle{phi.radians, double(float(phi.sine)), double(float(phi.cosine))};
-    };
-    const auto column = [b](double x) { return angle_of(float(rad(15.0 * b + x))); };
+    });
+    const auto column = angle_line([b](double x) { return double(float(rad(15.0 * b + x))); });
     return project_each_point_by_lines(ctx, row, column, [](const Angle& phi, const Angle& lambda, float* out) {
         const double sin_phi = phi.sine;
         const double cos_phi = phi.cosine;
@@ -53,12 +52,10 @@ int project_winkel_tripel(const ProjectionContext& ctx)
 {
     const int phi0 = north_edge_deg(ctx);
     const int west = west_edge_deg(ctx);
-    const auto column = [west](double x) {
-        const double lambda_r = rad(west + x);
-        return HalfLongitude{lambda_r, angle_of(float(0.5 * lambda_r))};
-    };
+    const auto column = angle_line([west](double x) { return double(float(0.5 * rad(west + x))); },
+                                   [west](double x, const Angle& half) { return HalfLongitude{rad(west + x), half}; });
     return project_each_point_by_lines(
-        ctx, [phi0](double y) { return angle_of(rad(phi0 - y)); }, column,
+        ctx, angle_line([phi0](double y) { return rad(phi0 - y); }), column,
         [](const Angle& phi, const HalfLongitude& lambda, float* out) {
             const double e = float(phi.cosine);
             const Angle z = arccosine_of(lambda.alpha.cosine * e);
