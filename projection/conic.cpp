@@ -69,10 +69,18 @@ static double radius_tangent_b(double p, double, double k, double)
     return 183.0 * k * (1.0 - tan_d(p - 0.7853982f)) / (k + 1.0);
 }
 
+// The rules that start from one sine: the angle it is taken of, from the latitude p, and the radius
+// from that sine, so that a batch's sines are taken together.
+typedef double (*SineAngle)(double p);
+typedef double (*RadiusOfSine)(double sine, double n, double k, double root_n);
+
+static double latitude_itself(double p) { return p; }
+static double half_colatitude(double p) { return 0.78539816339744831 - 0.5 * p; }
+
 // 180 sqrt(2 (1 - sin p) / n) / k, with 1 - sin p = 2 sin^2(pi/4 - p/2): no root to take
-static double radius_square_root(double p, double, double k, double root_n)
+static double radius_square_root(double sine_of_half_colatitude, double, double k, double root_n)
 {
-    return 360.0 * abs_d(sin_d(0.78539816339744831 - 0.5 * p)) / (root_n * k);
+    return 360.0 * abs_d(sine_of_half_colatitude) / (root_n * k);
 }
 
 // the latitude is held below pi/2 so that the tangent stays finite; 180 / t^n as
@@ -82,28 +90,30 @@ static double radius_conformal(double p, double n, double, double)
     return 180.0 * exp_d(-n * log_d(tan_d(min_f(float(p), 1.5707963f) / 2.0 + 0.7853982f)));
 }
 
-static double radius_equal_area(double p, double n, double k, double)
+static double radius_equal_area(double sine_of_latitude, double n, double k, double)
 {
-    return 102.7f * sqrt_d(k - 2.0 * n * sin_d(p)) / n;
+    return 102.7f * sqrt_d(k - 2.0 * n * sine_of_latitude) / n;
 }
 
 struct ConicConstants {
-    float n;              // cone constant: the map angle per radian of longitude
-    float k;              // the radius rule's own constant
-    ConicRadius radius;
+    float n;                      // cone constant: the map angle per radian of longitude
+    float k;                      // the radius rule's own constant
+    ConicRadius radius;           // the rule, or for rules from a sine:
+    SineAngle sine_angle;
+    RadiusOfSine radius_of_sine;
 };
 
 // by variant
 static const ConicConstants CONIC_CONSTANTS[] = {
-    { 0.63661975f, 1.7334576f, radius_linear },       // 0 Euler
-    { 0.70710677f, 1.6857145f, radius_linear },       // 1 Murdoch I
-    { 0.59460354f, 0.84089643f, radius_tangent_a },   // 2 Murdoch II
-    { 0.81056947f, 1.5707964f, radius_linear },       // 3 Murdoch III
-    { 0.70710677f, 0.96592581f, radius_tangent_b },   // 4 Perspective Conic
-    { 0.70710677f, 1.6817929f, radius_square_root },  // 5 Tissot
-    { 0.70710677f, 1.5707964f, radius_linear },       // 6 Vitkovskiy II
-    { 0.71556687f, 0.0f, radius_conformal },          // 7 Conformal Conic
-    { 0.68301272f, 1.4330127f, radius_equal_area },   // 8 Albers Equal-Area Conic
+    { 0.63661975f, 1.7334576f, radius_linear, nullptr, nullptr },                 // 0 Euler
+    { 0.70710677f, 1.6857145f, radius_linear, nullptr, nullptr },                 // 1 Murdoch I
+    { 0.59460354f, 0.84089643f, radius_tangent_a, nullptr, nullptr },             // 2 Murdoch II
+    { 0.81056947f, 1.5707964f, radius_linear, nullptr, nullptr },                 // 3 Murdoch III
+    { 0.70710677f, 0.96592581f, radius_tangent_b, nullptr, nullptr },             // 4 Perspective Conic
+    { 0.70710677f, 1.6817929f, nullptr, half_colatitude, radius_square_root },    // 5 Tissot
+    { 0.70710677f, 1.5707964f, radius_linear, nullptr, nullptr },                 // 6 Vitkovskiy II
+    { 0.71556687f, 0.0f, radius_conformal, nullptr, nullptr },                    // 7 Conformal Conic
+    { 0.68301272f, 1.4330127f, nullptr, latitude_itself, radius_equal_area },     // 8 Albers Equal-Area Conic
 };
 
 // Conics of the northern hemisphere, longitudes -90..90, apex at the middle of the top edge.
@@ -118,13 +128,20 @@ int project_conic(const ProjectionContext& ctx)
     const ConicConstants& cone = CONIC_CONSTANTS[variant];
     const int west = west_edge_deg(ctx);
     const double root_n = sqrt_d(cone.n);
-    return project_each_point_by_lines(
-        ctx, [&cone, north_deg, root_n](double y) { return cone.radius(rad(north_deg - y), cone.n, cone.k, root_n); },
-        angle_line([&cone, west](double x) { return double(float(cone.n * rad(west + x))); }),
-        [](double g, const Angle& a, float* out) {
-            out[0] = float(180.0 + g * a.sine);
-            out[1] = float(g * a.cosine);
-        });
+    const auto column = angle_line([&cone, west](double x) { return double(float(cone.n * rad(west + x))); });
+    const auto point = [](double g, const Angle& a, float* out) {
+        out[0] = float(180.0 + g * a.sine);
+        out[1] = float(g * a.cosine);
+    };
+    if (cone.radius_of_sine) {
+        const auto row = angle_line([&cone, north_deg](double y) { return cone.sine_angle(rad(north_deg - y)); },
+                                    [&cone, root_n](double, const Angle& a) {
+                                        return cone.radius_of_sine(a.sine, cone.n, cone.k, root_n);
+                                    });
+        return project_each_point_by_lines(ctx, row, column, point);
+    }
+    const auto row = [&cone, north_deg, root_n](double y) { return cone.radius(rad(north_deg - y), cone.n, cone.k, root_n); };
+    return project_each_point_by_lines(ctx, row, column, point);
 }
 
 // Ptolemy's maps show display sectors 6..17 of the sector turned by 20 (L = -90..75), and

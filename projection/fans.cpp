@@ -7,16 +7,22 @@
 // at (180, 0); the angle is half the longitude east of the date line.
 int project_braun_2(const ProjectionContext& ctx)
 {
-    const bool braun = variant_of(ctx) != 0;
     const int sector = display_sector(ctx);
-    return project_each_point(ctx, [braun, sector](const PiecePoint& p, float* out) {
-        const double phi_r = rad(p.phi_deg);
-        const double rho = braun ? (0.8660254f - 0.5 * tan_d((phi_r + 0.5235988f) * 0.5)) * 155.88f
-                                 : 180.0 * sin_d(0.7853982f - 0.5 * phi_r);
-        const double theta = 0.5 * rad(15.0 * sector + p.x);
-        out[0] = float(180.0 - rho * cos_d(theta));
-        out[1] = float(rho * sin_d(theta));
-    });
+    const int phi0 = north_edge_deg(ctx);
+    const auto column = angle_line([sector](double x) { return 0.5 * rad(15.0 * sector + x); });   // theta
+    const auto point = [](double rho, const Angle& theta, float* out) {
+        out[0] = float(180.0 - rho * theta.cosine);
+        out[1] = float(rho * theta.sine);
+    };
+    if (variant_of(ctx) != 0) {
+        const auto rho = [phi0](double y) {
+            return (0.8660254f - 0.5 * tan_d((rad(phi0 - y) + 0.5235988f) * 0.5)) * 155.88f;
+        };
+        return project_each_point_by_lines(ctx, rho, column, point);
+    }
+    const auto rho = angle_line([phi0](double y) { return 0.7853982f - 0.5 * rad(phi0 - y); },
+                                [](double, const Angle& a) { return 180.0 * a.sine; });
+    return project_each_point_by_lines(ctx, rho, column, point);
 }
 
 // Polyconic (variant 0, scale 37) and Rectangular Polyconic (variant 1, scale 47); the equator
