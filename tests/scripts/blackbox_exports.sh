@@ -5,42 +5,29 @@
 # the tooltip shown over a country and hidden over the sea, and Ctrl+V saving its flag.
 # Usage: blackbox_exports.sh Orbily.exe orbily-render work-folder
 set -uo pipefail
-ORBILY_ROOT=$(cd "$(dirname "$0")/../.." && pwd)
-. "$ORBILY_ROOT/tools/wine/env.sh"
+. "$(dirname "$0")/blackbox_session.sh"
 program=$1
 render=$2
 work=$3
-WINDOW_TIMEOUT=${ORBILY_WINDOW_TIMEOUT:-600}   # 32-bit Wine under an emulator takes minutes
-CHANGE_TIMEOUT=120
-EXIT_TIMEOUT=120
 
-[ -f "$program" ] || { echo "SKIPPED: $program is not built (make test builds it)"; exit $SKIP; }
-[ -x "$render" ] || { echo "SKIPPED: $render is not built"; exit $SKIP; }
 command -v emf2svg-conv >/dev/null || { echo "SKIPPED: emf2svg-conv is not installed"; exit $SKIP; }
-can_run_32bit_windows_programs || cannot_run "$program" "$(no_32bit_reason)"
-wine_prefix_ready || { echo "no Wine prefix: the WinePrefix test makes it"; exit 1; }
+prepare_session "$program" "$render"
 mkdir -p "$work"
 work=$(cd "$work" && pwd)
-trap stop_wine_and_display EXIT
-start_display || exit 1
 
-fail() { echo "FAILED: $*"; return 1; }
 windows_path() { echo "Z:${1//\//\\}"; }
-press() { xdotool windowfocus --sync "$orbily_window"; xdotool key "$1"; }
 
 # Waits for a file to appear and stop growing.
-wait_for_file()
+file_size=
+file_settled()
 {
-    local size=-1
-    for _ in $(seq $((CHANGE_TIMEOUT * 2))); do
-        sleep 0.5
-        [ -f "$1" ] || continue
-        local now=$(stat -c %s "$1")
-        [ "$now" = "$size" ] && [ "$now" -gt 0 ] && return 0
-        size=$now
-    done
+    [ -f "$1" ] || return 1
+    local now=$(stat -c %s "$1")
+    [ "$now" = "$file_size" ] && [ "$now" -gt 0 ] && return 0
+    file_size=$now
     return 1
 }
+wait_for_file() { file_size=-1; wait_until file_settled "$1"; }
 
 # Opens Save As with a key, types a name without extension into it and presses Enter.
 save_through_dialog()
@@ -67,14 +54,21 @@ tooltip_window()
         [ "$WIDTH" -lt 800 ] && [ "$HEIGHT" -lt 200 ] && { echo "$w"; return; }
     done
 }
-wait_for_tooltip()   # shown or hidden
+tooltip_is()   # shown or hidden
 {
-    for _ in $(seq $((CHANGE_TIMEOUT * 2))); do
-        sleep 0.5
-        if [ "$1" = shown ]; then [ -n "$(tooltip_window)" ] && return 0
-        else [ -z "$(tooltip_window)" ] && return 0; fi
-    done
-    return 1
+    if [ "$1" = shown ]; then [ -n "$(tooltip_window)" ]; else [ -z "$(tooltip_window)" ]; fi
+}
+
+# Saves a metafile through Save As with a key and reads it back with the independent reader:
+# NAME.emf, then NAME.svg from emf2svg and NAME.png drawn from it WIDTH pixels wide.
+save_metafile()
+{
+    local key=$1 name=$2 width=$3 letter=${1: -1}
+    save_through_dialog "$key" "$work/$name" || return 1
+    wait_for_file "$work/$name.emf" || fail "Ctrl+${letter^^} wrote no $name.emf" || return 1
+    emf2svg-conv -i "$work/$name.emf" -o "$work/$name.svg" || fail "emf2svg cannot read $name.emf" || return 1
+    rsvg-convert -w "$width" -o "$work/$name.png" "$work/$name.svg" 2>/dev/null
+    return 0
 }
 
 "$render" csv "$work/expected.csv" || exit 1
@@ -91,13 +85,10 @@ run_once()
         fail "the statistics file differs from orbily-render's" || return 1
     echo "Ctrl+T wrote statistics.csv byte for byte as orbily-render csv does"
 
-    save_through_dialog ctrl+s "$work/map" || return 1
-    wait_for_file "$work/map.emf" || fail "Ctrl+S wrote no map.emf" || return 1
-    emf2svg-conv -i "$work/map.emf" -o "$work/map.svg" || fail "emf2svg cannot read map.emf" || return 1
+    save_metafile ctrl+s map 1200 || return 1
     local polygons
     polygons=$(grep -o '<path' "$work/map.svg" | wc -l)
     [ "$polygons" -gt 1000 ] || fail "the map metafile draws only $polygons shapes" || return 1
-    rsvg-convert -w 1200 -o "$work/map.png" "$work/map.svg" 2>/dev/null
     echo "Ctrl+S wrote map.emf; emf2svg draws its $polygons shapes into map.svg and map.png"
 
     # the mouse over Cameroon, in the middle of the map, then over the Atlantic
@@ -105,7 +96,7 @@ run_once()
     xdotool mousemove $((X + WIDTH * 54 / 100)) $((Y + HEIGHT * 53 / 100))
     sleep 0.5
     xdotool mousemove_relative 2 2
-    wait_for_tooltip shown || fail "no tooltip over a country" || return 1
+    wait_until tooltip_is shown || fail "no tooltip over a country" || return 1
     local tip
     tip=$(tooltip_window)
     eval "$(xdotool getwindowgeometry --shell "$tip")"
@@ -114,22 +105,16 @@ run_once()
 
     xdotool click 1   # selects the country under the mouse, whose flag Ctrl+V saves
     sleep 1
-    save_through_dialog ctrl+v "$work/flag" || return 1
-    wait_for_file "$work/flag.emf" || fail "Ctrl+V wrote no flag.emf" || return 1
-    emf2svg-conv -i "$work/flag.emf" -o "$work/flag.svg" || fail "emf2svg cannot read flag.emf" || return 1
-    rsvg-convert -w 400 -o "$work/flag.png" "$work/flag.svg" 2>/dev/null
+    save_metafile ctrl+v flag 400 || return 1
     echo "Ctrl+V wrote flag.emf; emf2svg draws it into flag.svg and flag.png"
     eval "$(xdotool getwindowgeometry --shell "$orbily_window")"
     xdotool mousemove $((X + WIDTH * 40 / 100)) $((Y + HEIGHT * 55 / 100))
     sleep 0.5
     xdotool mousemove_relative 2 2
-    wait_for_tooltip hidden || fail "the tooltip stays over the sea" || return 1
+    wait_until tooltip_is hidden || fail "the tooltip stays over the sea" || return 1
     echo "the sea hides the tooltip"
 
-    close_orbily_window "$EXIT_TIMEOUT"
-    local status=$?
-    echo "Orbily.exe exited with code $status"
-    return $status
+    close_and_report
 }
 
 retry_wine "$(attempts_for_32bit)" run_once

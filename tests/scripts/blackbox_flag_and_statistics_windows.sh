@@ -5,25 +5,15 @@
 # Screenshots stay in the work folder to be looked at.
 # Usage: blackbox_flag_and_statistics_windows.sh Orbily.exe work-folder
 set -uo pipefail
-ORBILY_ROOT=$(cd "$(dirname "$0")/../.." && pwd)
-. "$ORBILY_ROOT/tools/wine/env.sh"
+. "$(dirname "$0")/blackbox_session.sh"
 program=$1
 work=$2
-WINDOW_TIMEOUT=${ORBILY_WINDOW_TIMEOUT:-600}
-CHANGE_TIMEOUT=120
-EXIT_TIMEOUT=120
 MAP_WIDTH=960 MAP_HEIGHT=480 FLAG_WIDTH=480 FLAG_HEIGHT=240
 FRANCE_X=488 FRANCE_Y=115   # near Paris on the start-up map
 SCROLL_BAR=17
 
-[ -f "$program" ] || { echo "SKIPPED: $program is not built (make test builds it)"; exit $SKIP; }
-can_run_32bit_windows_programs || { echo "SKIPPED: $NO_32BIT_REASON"; exit $SKIP; }
-wine_prefix_ready || { echo "no Wine prefix: the WinePrefix test makes it"; exit 1; }
+prepare_session "$program"
 mkdir -p "$work"
-trap stop_wine_and_display EXIT
-start_display || exit 1
-
-fail() { echo "FAILED: $*"; return 1; }
 
 # "R G B" of a pixel of a picture.
 rgb_at() { convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)] %[fx:int(255*p{'"$2,$3"'}.g)] %[fx:int(255*p{'"$2,$3"'}.b)]' info:; }
@@ -51,6 +41,7 @@ shows_france()
     read -r r g b <<<"$(rgb_at "$1" $((flag_x + 420)) $((flag_y + 120)))"
     [ "$r" -gt 200 ] && [ "$b" -lt 80 ]
 }
+france_shown() { import -window root "$work/france.png"; shows_france "$work/france.png"; }
 
 run_once()
 {
@@ -69,21 +60,13 @@ run_once()
 
     xdotool mousemove $((map_x + FRANCE_X)) $((map_y + FRANCE_Y))
     xdotool click 1
-    for _ in $(seq $((CHANGE_TIMEOUT * 2))); do
-        sleep 0.5
-        import -window root "$work/france.png"
-        shows_france "$work/france.png" && break
-    done
-    shows_france "$work/france.png" || fail "a click on France did not show its flag" || return 1
+    wait_until france_shown || fail "a click on France did not show its flag" || return 1
     [ "$(rgb_at "$work/france.png" $((map_x + FRANCE_X)) $((map_y + FRANCE_Y)))" != \
       "$(rgb_at "$work/start.png" $((map_x + FRANCE_X)) $((map_y + FRANCE_Y)))" ] ||
         fail "France is not drawn in its selected colour" || return 1
     echo "a click on France shows its flag and its selected colour"
 
-    close_orbily_window "$EXIT_TIMEOUT"
-    local status=$?
-    echo "Orbily.exe exited with code $status"
-    return $status
+    close_and_report
 }
 
 retry_wine "$(attempts_for_32bit)" run_once

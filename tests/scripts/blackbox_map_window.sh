@@ -4,27 +4,16 @@
 # notch and Ctrl+A, a double-click zoom, Esc clearing the selection, and exit code 0 after Alt+F4.
 # Usage: blackbox_map_window.sh Orbily.exe orbily-render work-folder
 set -uo pipefail
-ORBILY_ROOT=$(cd "$(dirname "$0")/../.." && pwd)
-. "$ORBILY_ROOT/tools/wine/env.sh"
+. "$(dirname "$0")/blackbox_session.sh"
 program=$1
 render=$2
 work=$3
-WINDOW_TIMEOUT=${ORBILY_WINDOW_TIMEOUT:-600}   # 32-bit Wine under an emulator takes minutes
-CHANGE_TIMEOUT=120
-EXIT_TIMEOUT=120
 CLIENT_WIDTH=960 CLIENT_HEIGHT=480               # half and a quarter of a 1920-wide screen
 FUZZ=6%                  # two rasterisers' small differences in one pixel's colour
 MOST_DIFFERENT=0.01      # of the client's pixels, for pictures that must agree
 
-[ -f "$program" ] || { echo "SKIPPED: $program is not built (make test builds it)"; exit $SKIP; }
-[ -x "$render" ] || { echo "SKIPPED: $render is not built"; exit $SKIP; }
-can_run_32bit_windows_programs || cannot_run "$program" "$(no_32bit_reason)"
-wine_prefix_ready || { echo "no Wine prefix: the WinePrefix test makes it"; exit 1; }
+prepare_session "$program" "$render"
 mkdir -p "$work"
-trap stop_wine_and_display EXIT
-start_display || exit 1
-
-fail() { echo "FAILED: $*"; return 1; }
 
 # Share of pixels of two client pictures that differ by more than FUZZ.
 difference() { compare -metric AE -fuzz $FUZZ "$1" "$2" null: 2>&1 | awk -v n=$((CLIENT_WIDTH * CLIENT_HEIGHT)) '{ printf "%.5f", $1 / n }'; }
@@ -53,25 +42,19 @@ locate_client()
 
 shoot() { import -window root -crop ${CLIENT_WIDTH}x${CLIENT_HEIGHT}+$client_x+$client_y +repage "$1"; }
 
-# Takes pictures until one differs from $1 (or, with "same", agrees with it); leaves it in $2.
-wait_for_picture()
+# Takes a picture into $2; true when it differs from $1 (or, with "same", agrees with it).
+shot_is()
 {
-    local reference=$1 out=$2 want=${3:-different}
-    for _ in $(seq $((CHANGE_TIMEOUT * 2))); do
-        sleep 0.5
-        shoot "$out"
-        if [ "$want" = same ]; then same "$reference" "$out" && return 0
-        else same "$reference" "$out" || return 0; fi
-    done
-    return 1
+    shoot "$2"
+    if [ "${3:-different}" = same ]; then same "$1" "$2"; else ! same "$1" "$2"; fi
 }
+# Takes pictures until one differs from $1 (or, with "same", agrees with it); leaves it in $2.
+wait_for_picture() { wait_until shot_is "$@"; }
 
 wait_for_caption()
 {
     timeout $CHANGE_TIMEOUT xdotool search --sync --name "^$1\$" >/dev/null 2>&1
 }
-
-press() { xdotool windowfocus --sync "$orbily_window"; xdotool key "$1"; }
 
 "$render" map "$work/expected.png" --width $CLIENT_WIDTH --height $CLIENT_HEIGHT || exit 1
 "$render" map "$work/mercator.png" --projection 1 --width $CLIENT_WIDTH --height $CLIENT_HEIGHT || exit 1
@@ -120,10 +103,7 @@ run_once()
     same "$work/expected.png" "$work/escape.png" && { fail "Esc changed the view"; return 1; }
     echo "a double-click zooms to the country; Esc clears the highlight and leaves the view alone"
 
-    close_orbily_window "$EXIT_TIMEOUT"
-    local status=$?
-    echo "Orbily.exe exited with code $status"
-    return $status
+    close_and_report
 }
 
 retry_wine "$(attempts_for_32bit)" run_once
