@@ -13,6 +13,10 @@ CANTON_DESCRIPTION = 67   # embedded by every Canton command
 # Palette index -> name, in index order (0 black .. 14 white).
 COLOUR_NAMES = ['black', 'red', 'crimson', 'maroon', 'green', 'darkgreen', 'skyblue', 'blue',
                 'navy', 'yellow', 'orange', 'darkorange', 'brown', 'grey', 'white']
+# The same palette as RGB, as the interpreter draws it.
+PALETTE = [(0, 0, 0), (255, 0, 0), (204, 0, 0), (153, 0, 0), (0, 153, 0), (0, 102, 0),
+           (51, 153, 255), (0, 0, 255), (0, 0, 153), (255, 255, 0), (255, 153, 0),
+           (255, 102, 0), (102, 51, 0), (204, 204, 204), (255, 255, 255)]
 
 # The country table: ISO_CODES[k - 1] is the two-letter code of code k, COUNTRY_NAMES[k] its name.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'shared'))

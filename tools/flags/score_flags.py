@@ -27,11 +27,6 @@ SHADE_ALLOWANCE = 40        # RGB distance our colour may lie beyond the nearest
 EDGE_STEP = 24              # RGB distance between neighbours that makes a colour edge
 PASS_SHARE = 0.85           # the share below which a flag is listed as failing
 
-# The palette by index, as the interpreter draws it.
-PALETTE = [(0, 0, 0), (255, 0, 0), (204, 0, 0), (153, 0, 0), (0, 153, 0), (0, 102, 0),
-           (51, 153, 255), (0, 0, 255), (0, 0, 153), (255, 255, 0), (255, 153, 0),
-           (255, 102, 0), (102, 51, 0), (204, 204, 204), (255, 255, 255)]
-
 
 def distance_squared(a, b):
     return (a[0] - b[0]) ** 2 + (a[1] - b[1]) ** 2 + (a[2] - b[2]) ** 2
@@ -47,6 +42,17 @@ def parse_codes(text):
             raise ValueError('codes run from 1 to %d: %s' % (fmt.DESCRIPTION_COUNT - 1, part))
         codes += [c for c in range(first, last + 1) if c not in codes]
     return codes
+
+
+def reference_svg(iso):
+    """The reference picture of the country with this two-letter code."""
+    return os.path.join(REFERENCE_DIR, iso.lower() + '.svg')
+
+
+def render_svg(svg, width, height, png, background=None):
+    """Draws an SVG file into a PNG of this size, on an (R, G, B) background when given."""
+    option = ['-b', '#%02x%02x%02x' % background] if background else []
+    subprocess.run(['rsvg-convert', '-w', str(width), '-h', str(height)] + option + ['-o', png, svg], check=True)
 
 
 def svg_aspect(path):
@@ -123,7 +129,7 @@ def agreement(ours, reference):
                 continue
             want = reference.at(x, y)
             if want not in nearest:
-                nearest[want] = min(distance_squared(want, p) for p in PALETTE) ** 0.5
+                nearest[want] = min(distance_squared(want, p) for p in fmt.PALETTE) ** 0.5
             counted += 1
             agreeing += distance_squared(ours.at(x, y), want) ** 0.5 <= nearest[want] + SHADE_ALLOWANCE
     return agreeing / counted if counted else 1.0
@@ -136,13 +142,13 @@ def run(command):
 def score_flag(render, code, description, work):
     """One row of the table: code, ISO, name, share, aspect error in %, bytes, picture paths."""
     iso = fmt.ISO_CODES[code - 1]
-    svg = os.path.join(REFERENCE_DIR, iso.lower() + '.svg')
+    svg = reference_svg(iso)
     reference_aspect = svg_aspect(svg)
     height = max(1, round(WIDTH / reference_aspect))
     ours_path = os.path.join(work, '%03d_%s_ours.png' % (code, iso))
     reference_path = os.path.join(work, '%03d_%s_reference.png' % (code, iso))
     run([render, 'flag', str(code), ours_path, '--width', str(WIDTH), '--height', str(height)])
-    run(['rsvg-convert', '-w', str(WIDTH), '-h', str(height), '-o', reference_path, svg])
+    render_svg(svg, WIDTH, height, reference_path)
     share = agreement(read_picture(ours_path), read_picture(reference_path))
     our_aspect = float(run([render, 'flag', str(code), '--aspect']))
     return {'code': code, 'iso': iso, 'name': fmt.COUNTRY_NAMES.get(code, ''), 'share': share,

@@ -13,7 +13,6 @@ import argparse
 import heapq
 import math
 import os
-import subprocess
 import sys
 import tempfile
 
@@ -21,7 +20,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import flag_format as fmt  # noqa: E402
 from emblem_path import path_text  # noqa: E402
 from reference_fills import only_fills  # noqa: E402
-from score_flags import PALETTE, REFERENCE_DIR, distance_squared, read_picture, svg_aspect  # noqa: E402
+from score_flags import distance_squared, read_picture, reference_svg, render_svg, svg_aspect  # noqa: E402
 
 TRACE_WIDTH = 720   # pixels across the reference; three per flag unit
 MIN_REGION = 30     # pixels; smaller regions are left out
@@ -40,9 +39,9 @@ def emblem_mask(picture, box, colour, fields, tolerance):
             if inside:
                 p = picture.at(x, y)
                 if colour:
-                    inside = sum((a - b) ** 2 for a, b in zip(p, colour)) <= limit
+                    inside = distance_squared(p, colour) <= limit
                 else:
-                    inside = all(sum((a - b) ** 2 for a, b in zip(p, f)) > limit for f in fields)
+                    inside = all(distance_squared(p, f) > limit for f in fields)
             row.append(inside)
         mask.append(row)
     return mask
@@ -237,7 +236,7 @@ def layered_paths(picture, mask, args, width, height):
             if marked:
                 p = picture.at(x, y)
                 if p not in nearest:
-                    nearest[p] = min(range(len(PALETTE)), key=lambda i: distance_squared(p, PALETTE[i]))
+                    nearest[p] = min(range(len(fmt.PALETTE)), key=lambda i: distance_squared(p, fmt.PALETTE[i]))
                 shades[y][x] = nearest[p]
                 counts[nearest[p]] = counts.get(nearest[p], 0) + 1
     order = sorted(counts, key=counts.get, reverse=True)
@@ -269,7 +268,7 @@ def main(argv):
                         'without strokes (the rest of the picture is the field unless --colour or --field)')
     parser.add_argument('--skip-shapes', type=int, default=0, help='with --fills, leave out the first N shapes drawn')
     args = parser.parse_args(argv)
-    svg = os.path.join(REFERENCE_DIR, args.iso.lower() + '.svg')
+    svg = reference_svg(args.iso)
     width = TRACE_WIDTH
     height = round(width / svg_aspect(svg))
     rgb = lambda text: tuple(int(v) for v in text.split(',')) if text else None
@@ -283,9 +282,7 @@ def main(argv):
             svg = os.path.join(work, 'reduced.svg')
             with open(svg, 'w', encoding='utf-8') as output:
                 output.write(reduced)
-        backdrop_option = ['-b', '#%02x%02x%02x' % backdrop] if backdrop else []
-        subprocess.run(['rsvg-convert', '-w', str(width), '-h', str(height)] + backdrop_option + ['-o', png, svg],
-                       check=True)
+        render_svg(svg, width, height, png, backdrop)
         picture = read_picture(png)
     to_pixels = lambda fx, fy: (round((fx + 120) * width / 240), round((120 - fy) * height / 240))
     if args.mirror is not None:
