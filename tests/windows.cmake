@@ -34,23 +34,23 @@ add_test(NAME OrbilyExe.OpensItsWindowAndClosesWithExitCodeZero
 add_test(NAME OrbilyExe.MapWindowShowsOrbilyRendersMapAndFollowsKeysWheelAndDoubleClick
          COMMAND bash ${WINE_SCRIPTS}/blackbox_map_window.sh ${ORBILY_EXE} ${ORBILY_BIN_DIR}/orbily-render
                  ${CMAKE_SOURCE_DIR}/build/blackbox_map_window)
-set_tests_properties(OrbilyExe.MapWindowShowsOrbilyRendersMapAndFollowsKeysWheelAndDoubleClick PROPERTIES
-    TIMEOUT 1500 FIXTURES_REQUIRED Wine RESOURCE_LOCK wine SKIP_RETURN_CODE 77 LABELS wine)
 # The statistics and flag windows beside the map, and a click on France; screenshots stay behind.
 add_test(NAME OrbilyExe.FlagAndStatisticsWindowsShowAClickedCountry
          COMMAND bash ${WINE_SCRIPTS}/blackbox_flag_and_statistics_windows.sh ${ORBILY_EXE}
                  ${CMAKE_SOURCE_DIR}/build/blackbox_flag_and_statistics_windows)
-set_tests_properties(OrbilyExe.FlagAndStatisticsWindowsShowAClickedCountry PROPERTIES
-    TIMEOUT 900 FIXTURES_REQUIRED Wine RESOURCE_LOCK wine SKIP_RETURN_CODE 77 LABELS wine)
-set_tests_properties(WindowsTests.x86_64 PROPERTIES TIMEOUT 300 ENVIRONMENT ORBILY_WINE_TIMEOUT=240)
-set_tests_properties(WindowsTests.i686 OrbilyExe.OpensItsWindowAndClosesWithExitCodeZero
-    PROPERTIES TIMEOUT 900)
-set_tests_properties(WindowsTests.x86_64 WindowsTests.i686
-    OrbilyExe.OpensItsWindowAndClosesWithExitCodeZero PROPERTIES
-    FIXTURES_REQUIRED Wine RESOURCE_LOCK wine SKIP_RETURN_CODE 77 LABELS wine)
 # Save As, the exports read back by independent readers, and the tooltip, driven by keys and mouse.
 add_test(NAME OrbilyExe.SavesStatisticsAndMapThroughSaveAsAndShowsTheTooltip
          COMMAND bash ${WINE_SCRIPTS}/blackbox_exports.sh ${ORBILY_EXE} ${ORBILY_BIN_DIR}/orbily-render
                  ${CMAKE_SOURCE_DIR}/build/blackbox_exports)
-set_tests_properties(OrbilyExe.SavesStatisticsAndMapThroughSaveAsAndShowsTheTooltip PROPERTIES
-    TIMEOUT 1500 FIXTURES_REQUIRED Wine RESOURCE_LOCK wine SKIP_RETURN_CODE 77 LABELS wine)
+
+set_tests_properties(WindowsTests.x86_64 PROPERTIES TIMEOUT 300 ENVIRONMENT ORBILY_WINE_TIMEOUT=240)
+set_tests_properties(WindowsTests.i686 OrbilyExe.OpensItsWindowAndClosesWithExitCodeZero
+    OrbilyExe.FlagAndStatisticsWindowsShowAClickedCountry PROPERTIES TIMEOUT 900)
+set_tests_properties(OrbilyExe.MapWindowShowsOrbilyRendersMapAndFollowsKeysWheelAndDoubleClick
+    OrbilyExe.SavesStatisticsAndMapThroughSaveAsAndShowsTheTooltip PROPERTIES TIMEOUT 1500)
+set_tests_properties(WindowsTests.x86_64 WindowsTests.i686
+    OrbilyExe.OpensItsWindowAndClosesWithExitCodeZero
+    OrbilyExe.MapWindowShowsOrbilyRendersMapAndFollowsKeysWheelAndDoubleClick
+    OrbilyExe.FlagAndStatisticsWindowsShowAClickedCountry
+    OrbilyExe.SavesStatisticsAndMapThroughSaveAsAndShowsTheTooltip PROPERTIES
+    FIXTURES_REQUIRED Wine RESOURCE_LOCK wine SKIP_RETURN_CODE 77 LABELS wine)
