@@ -17,6 +17,9 @@ int run_application(int show_command);
 void start_application(int show_command);
 // Releases the surfaces; the windows stay until the process ends.
 void shut_down_application();
+// Registers a class of this module with the arrow cursor and no background brush; window_extra
+// bytes per window (a dialog class needs DLGWINDOWEXTRA).
+void register_window_class(const char* name, WNDPROC procedure, UINT style, int window_extra, HICON icon);
 extern HACCEL accelerators;
 extern HWND main_window;
 extern int screen_width, screen_height;   // read once at start-up; they size every surface
