@@ -60,7 +60,7 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
 // (view_surface.cpp). A window's surface keeps a second one holding the picture shrunk to the
 // client, so that a paint without changes is one blit.
 struct ViewSurface {
-    int outer_width, outer_height;   // the window's outer size to restore (map surface only)
+    int outer_width, outer_height;   // map: the start-up outer size; flag: the smallest outer size
     RECT client;                     // the served window's client rectangle
     Canvas canvas;                   // the drawing, screen-sized
     Canvas shown;                    // the picture at client size; window surfaces only
