@@ -17,6 +17,9 @@ int run_application(int show_command);
 void start_application(int show_command);
 // Releases the surfaces; the windows stay until the process ends.
 void shut_down_application();
+// Registers a class of this module with the arrow cursor and no background brush; window_extra
+// bytes per window (a dialog class needs DLGWINDOWEXTRA).
+void register_window_class(const char* name, WNDPROC procedure, UINT style, int window_extra, HICON icon);
 extern HACCEL accelerators;
 extern HWND main_window;
 extern int screen_width, screen_height;   // read once at start-up; they size every surface
@@ -57,7 +60,7 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
 // (view_surface.cpp). A window's surface keeps a second one holding the picture shrunk to the
 // client, so that a paint without changes is one blit.
 struct ViewSurface {
-    int outer_width, outer_height;   // the window's outer size to restore (map surface only)
+    int outer_width, outer_height;   // map: the start-up outer size; flag: the smallest outer size
     RECT client;                     // the served window's client rectangle
     Canvas canvas;                   // the drawing, screen-sized
     Canvas shown;                    // the picture at client size; window surfaces only

@@ -34,16 +34,16 @@ static ACCEL ACCELERATORS[] = {
 };
 static const int ACCELERATOR_COUNT = sizeof ACCELERATORS / sizeof ACCELERATORS[0];
 
-// CS_OWNDC keeps one DC per window; CS_DBLCLKS gives the double-click zoom.
-static void register_main_class(HINSTANCE module)
+void register_window_class(const char* name, WNDPROC procedure, UINT style, int window_extra, HICON icon)
 {
     WNDCLASSA window_class = {};
-    window_class.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_OWNDC;
-    window_class.lpfnWndProc = main_window_proc;
-    window_class.hInstance = module;
-    window_class.hIcon = app_icon;
+    window_class.style = style;
+    window_class.lpfnWndProc = procedure;
+    window_class.cbWndExtra = window_extra;
+    window_class.hInstance = GetModuleHandleA(NULL);
+    window_class.hIcon = icon;
     window_class.hCursor = LoadCursorA(NULL, IDC_ARROW);
-    window_class.lpszClassName = MAIN_CLASS_NAME;
+    window_class.lpszClassName = name;
     RegisterClassA(&window_class);
 }
 
@@ -79,7 +79,9 @@ void start_application(int show_command)
     HMENU menu_bar = build_menu_bar();
     app_icon = build_app_icon();   // a projection pass of its own, before the map's first
     accelerators = CreateAcceleratorTableA(ACCELERATORS, ACCELERATOR_COUNT);
-    register_main_class(module);
+    // CS_OWNDC keeps one DC per window; CS_DBLCLKS gives the double-click zoom
+    register_window_class(MAIN_CLASS_NAME, main_window_proc, CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_OWNDC, 0,
+                          app_icon);
     outline_mode = OUTLINE_CELL_FRAMES;
     selected_country = 0;
     screen_width = GetSystemMetrics(SM_CXSCREEN);

@@ -144,7 +144,8 @@ static void on_item_changed(const NMLISTVIEW& change)
             }
         }
     }
-    apply_colouring();
+    // the colours and the "Statistic" column follow the four lists alone; a selection only
+    // changes which countries the map shows highlighted
     invalidate_map();
 }
 
@@ -157,7 +158,6 @@ static void on_key_down(HWND list, WORD key)
     } else if (key == VK_ESCAPE) {
         select_country(0);
         select_country_in_list(0);
-        apply_colouring();
         invalidate_map();
     }
 }

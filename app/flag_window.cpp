@@ -69,14 +69,7 @@ LRESULT CALLBACK flag_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
 HWND create_flag_window(HICON icon)
 {
     HINSTANCE module = HINSTANCE(GetWindowLongPtrA(main_window, GWLP_HINSTANCE));
-    WNDCLASSA window_class = {};
-    window_class.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;
-    window_class.lpfnWndProc = flag_window_proc;
-    window_class.hInstance = module;
-    window_class.hIcon = icon;
-    window_class.hCursor = LoadCursorA(NULL, IDC_ARROW);
-    window_class.lpszClassName = FLAG_CLASS_NAME;
-    RegisterClassA(&window_class);
+    register_window_class(FLAG_CLASS_NAME, flag_window_proc, CS_VREDRAW | CS_HREDRAW | CS_OWNDC, 0, icon);
 
     RECT smallest = {0, 0, FLAG_MIN_CLIENT_WIDTH, FLAG_MIN_CLIENT_HEIGHT};
     AdjustWindowRectEx(&smallest, FLAG_STYLE, FALSE, FLAG_EX_STYLE);

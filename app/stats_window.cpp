@@ -89,27 +89,14 @@ INT_PTR CALLBACK stats_dialog_proc(HWND window, UINT message, WPARAM wparam, LPA
     return FALSE;
 }
 
-// The class gives the dialog its icon and a private DC; DefDlgProcA runs the dialog.
-static void register_dialog_class(HICON icon)
-{
-    WNDCLASSA window_class = {};
-    window_class.style = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
-    window_class.lpfnWndProc = DefDlgProcA;
-    window_class.cbWndExtra = DLGWINDOWEXTRA;
-    window_class.hInstance = HINSTANCE(GetWindowLongPtrA(main_window, GWLP_HINSTANCE));
-    window_class.hIcon = icon;
-    window_class.hCursor = LoadCursorA(NULL, IDC_ARROW);
-    window_class.lpszClassName = STATS_DIALOG_CLASS;
-    RegisterClassA(&window_class);
-}
-
 HWND create_stats_window(HICON icon)
 {
     stats_window = NULL;
     last_sort_key = 0;
     for (int code = 0; code <= COUNTRY_COUNT; ++code) map_colouring.selected_countries[code] = 0;
     InitCommonControls();
-    register_dialog_class(icon);
+    // the class gives the dialog its icon and a private DC; DefDlgProcA runs the dialog
+    register_window_class(STATS_DIALOG_CLASS, DefDlgProcA, CS_OWNDC | CS_HREDRAW | CS_VREDRAW, DLGWINDOWEXTRA, icon);
     HWND window = CreateDialogIndirectParamA(NULL, stats_dialog_template(), main_window, stats_dialog_proc, 0);
     stats_window = window;
     place_beside_main_window(window);

@@ -31,8 +31,9 @@ bool wheel_zoom_view(MapView& view, int x, int y, int client_width, int client_h
 // unchanged, when a piece was dropped by the projection, the box is empty, or it cannot be
 // fitted into the frame.
 bool fit_view_to_country(MapView& view, const ProjectedMap& map, const PolygonEntry* polygons, int code);
-// The same for the country's largest piece and the pieces whose first point lies close to what
-// is already in view: for a country whose overseas pieces spread wider than the frame.
+// The same for the country's heartland: its piece with the most points, then each of its other
+// pieces whose first point lies within 2 units of the box gathered so far both ways (its regions'
+// pieces join as above). For a country whose overseas pieces spread wider than the frame.
 bool fit_view_to_heartland(MapView& view, const ProjectedMap& map, const PolygonEntry* polygons, int code);
 
 // Where a double-click turns when the country cannot be fitted in the current projection.
