@@ -9,6 +9,19 @@ struct Parallel {
     double northing;
 };
 
+// Works out parallel(phi in degrees) once for each run of points on one parallel and places every
+// point by it; single_lambda takes lambda in single precision, as some of the formulas do.
+template <typename ParallelOf>
+static int project_parallels(const ProjectionContext& ctx, ParallelOf parallel, bool single_lambda)
+{
+    return project_each_point_by_parallel(ctx, parallel, [single_lambda](const PiecePoint& p, const Parallel& row,
+                                                                         float* out) {
+        const double lambda = single_lambda ? double(float(p.lambda_deg)) : p.lambda_deg;
+        out[0] = float(lambda * row.width + 180.0);
+        out[1] = float(90.0 - row.northing);
+    });
+}
+
 // Stereographic Equivalent: cos^2(phi/2) cos(phi) narrows the meridians; with c = cos(phi/2),
 // cos phi = 2 c^2 - 1 and tan(phi/2) = sin(phi/2) / c.
 int project_stereographic_equivalent(const ProjectionContext& ctx)
@@ -18,10 +31,7 @@ int project_stereographic_equivalent(const ProjectionContext& ctx)
         const double c2 = half.cosine * half.cosine;
         return Parallel{c2 * (2.0 * c2 - 1.0), 90.0 * (half.sine / half.cosine)};
     };
-    return project_each_point_by_parallel(ctx, parallel, [](const PiecePoint& p, const Parallel& row, float* out) {
-        out[0] = float(row.width * p.lambda_deg + 180.0);
-        out[1] = float(90.0 - row.northing);
-    });
+    return project_parallels(ctx, parallel, false);
 }
 
 // Collignon I: a triangle with its apex at the North Pole.
@@ -66,10 +76,7 @@ int project_nell_hammer(const ProjectionContext& ctx)
         const Angle phi = angle_of(rad(phi_deg));
         return Parallel{0.5 * (phi.cosine + 1.0), 157.67445f * (phi.radians - phi.sine / (1.0 + phi.cosine))};
     };
-    return project_each_point_by_parallel(ctx, parallel, [](const PiecePoint& p, const Parallel& row, float* out) {
-        out[0] = float(row.width * p.lambda_deg + 180.0);
-        out[1] = float(90.0 - row.northing);
-    });
+    return project_parallels(ctx, parallel, false);
 }
 
 // Eckert I to VI (variant 1 to 6): a width factor f and a northing e per variant.
@@ -113,10 +120,7 @@ int project_eckert(const ProjectionContext& ctx)
         }
         return Parallel{f, e};
     };
-    return project_each_point_by_parallel(ctx, parallel, [](const PiecePoint& p, const Parallel& row, float* out) {
-        out[0] = float(row.width * double(float(p.lambda_deg)) + 180.0);
-        out[1] = float(90.0 - row.northing);
-    });
+    return project_parallels(ctx, parallel, true);
 }
 
 // Winkel I (variant 0) and II (variant 1): the mean of an equirectangular and a cosine or
@@ -208,10 +212,7 @@ int project_wagner(const ProjectionContext& ctx)
         }
         return Parallel{cos_psi, h};
     };
-    return project_each_point_by_parallel(ctx, parallel, [](const PiecePoint& p, const Parallel& row, float* out) {
-        out[0] = float(row.width * double(float(p.lambda_deg)) + 180.0);
-        out[1] = float(90.0 - row.northing);
-    });
+    return project_parallels(ctx, parallel, true);
 }
 
 // Wagner VI: an elliptical width; the plain colatitude as Y.
@@ -229,7 +230,6 @@ int project_wagner_6(const ProjectionContext& ctx)
 int project_putnins(const ProjectionContext& ctx)
 {
     const int variant = variant_of(ctx);
-    const bool single_lambda = variant == 1 || variant == 7 || variant == 8;
     const auto parallel = [variant](double phi) {
         const double phi_r = rad(phi);
         const double e = 0.00037037037f * phi * phi;
@@ -270,12 +270,7 @@ int project_putnins(const ProjectionContext& ctx)
         }
         return Parallel{w, d};
     };
-    return project_each_point_by_parallel(ctx, parallel, [single_lambda](const PiecePoint& p, const Parallel& row,
-                                                                         float* out) {
-        const double lambda = single_lambda ? double(float(p.lambda_deg)) : p.lambda_deg;
-        out[0] = float(lambda * row.width + 180.0);
-        out[1] = float(90.0 - row.northing);
-    });
+    return project_parallels(ctx, parallel, variant == 1 || variant == 7 || variant == 8);
 }
 
 // Loximuthal about the parallel 51.5 degrees north (0.89884454 rad); the poles shrink to X = 180.

@@ -24,6 +24,16 @@ inline int count(Canvas& canvas, Colour colour)
     return n;
 }
 
+// Draws a 4 x 4 square with whatever pen and brush are selected and expects the fresh selection:
+// a white inside and the black pen on the far vertex.
+inline void expect_fresh_selection(Canvas& canvas)
+{
+    const DevicePoint square[] = { { 0, 0 }, { 3, 0 }, { 3, 3 }, { 0, 3 } };
+    draw_polygon(canvas, square, 4);
+    EXPECT_EQ(read_pixel(canvas, 1, 1), WHITE);
+    EXPECT_EQ(read_pixel(canvas, 3, 3), BLACK);   // the black pen covers the vertex
+}
+
 // Paints the 256 picking greys as the picking surface paints pieces (brush and pen of the grey),
 // a 2 x 2 square per level on a 32 x 32 canvas, and expects each back exactly.
 inline void expect_every_picking_grey_back(Canvas& canvas)
@@ -50,10 +60,7 @@ TEST(DrawContract, FreshCanvasIsBlackWithWhiteBrushAndBlackPen)
     using namespace draw_contract;
     PixelCanvas image(6, 4);
     EXPECT_EQ(count(image.canvas, BLACK), 24);
-    const DevicePoint square[] = { { 0, 0 }, { 3, 0 }, { 3, 3 }, { 0, 3 } };
-    draw_polygon(image.canvas, square, 4);
-    EXPECT_EQ(read_pixel(image.canvas, 1, 1), WHITE);
-    EXPECT_EQ(read_pixel(image.canvas, 3, 3), BLACK);   // the black pen covers the vertex
+    expect_fresh_selection(image.canvas);
 }
 
 TEST(DrawContract, FillRectExcludesRightAndBottomEdges)
@@ -190,10 +197,7 @@ TEST(DrawContract, ReleasePenAndBrushRestoresTheFreshSelection)
     select_brush(image.canvas, RED);
     select_pen(image.canvas, NO_COLOUR);
     release_pen_and_brush(image.canvas);
-    const DevicePoint square[] = { { 0, 0 }, { 3, 0 }, { 3, 3 }, { 0, 3 } };
-    draw_polygon(image.canvas, square, 4);
-    EXPECT_EQ(read_pixel(image.canvas, 1, 1), WHITE);
-    EXPECT_EQ(read_pixel(image.canvas, 3, 3), BLACK);
+    expect_fresh_selection(image.canvas);
 }
 
 // 2. Invariants: whole-factor shrinks are the shared box average, other sizes still keep a plain area

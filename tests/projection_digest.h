@@ -2,6 +2,7 @@
 // cells, and the table of digests that today's formulas give, for all entries and rotations.
 // Shared by the native tests and the Windows test program, which check it with their own tolerance.
 #pragma once
+#include <gtest/gtest.h>
 #include <stdint.h>
 #include <stdio.h>
 #include <string.h>
@@ -87,6 +88,25 @@ inline double change_per_point(const PassDigest& d, const PassDigest& expected)
         largest = e > largest ? e : largest;
     }
     return largest;
+}
+
+// Checks every entry at every rotation against the table: the same point count (fatal), the same
+// pieces and no point moved by more than tolerance map units. worst gets the largest change per
+// point, identical the number of passes whose floats came out bit for bit.
+inline void expect_every_pass_matches_table(double tolerance, double& worst, int& identical)
+{
+    for (int index = 0; index < PROJECTION_COUNT; ++index)
+        for (int rotation = 0; rotation < ROTATION_STEPS; ++rotation) {
+            const PassDigest d = digest_pass(index, rotation);
+            const PassDigest& expected = PROJECTION_DIGESTS[index * ROTATION_STEPS + rotation];
+            SCOPED_TRACE(testing::Message() << "entry " << index << ", rotation " << rotation);
+            ASSERT_EQ(d.points, expected.points);
+            EXPECT_EQ(d.pieces, expected.pieces);
+            const double change = change_per_point(d, expected);
+            EXPECT_LE(change, tolerance);
+            worst = change > worst ? change : worst;
+            identical += d.bits == expected.bits;
+        }
 }
 
 // Writes one table row as the golden file holds it.

@@ -68,8 +68,8 @@ double cpu_nanoseconds()
     return now.tv_sec * 1e9 + now.tv_nsec;
 }
 
-// The longitude and latitude (radians) of every point the last pass kept, in projected order.
-void kept_points_as_lon_lat(int rotation, std::vector<PJ_COORD>& points)
+// The longitude and latitude (radians) of every point the pass kept, in projected order.
+void kept_points_as_lon_lat(const ProjectedMap& map, int rotation, std::vector<PJ_COORD>& points)
 {
     points.clear();
     int band = 0, sector = 0, piece = 0;
@@ -84,7 +84,7 @@ void kept_points_as_lon_lat(int rotation, std::vector<PJ_COORD>& points)
             continue;
         }
         const int count = cell_list[i + 1];
-        if (projected_list[2 * piece + 1] != 0) {
+        if (map.list[2 * piece + 1] != 0) {
             const int west = 15 * ((rotation + sector) % SECTOR_COUNT) - 180;
             for (int k = 0; k < count; ++k)
                 points.push_back(proj_coord((west + in[k].x) * DEGREE, (90.0 - 30 * band - in[k].y) * DEGREE, 0, 0));
@@ -120,14 +120,14 @@ void compare_with_proj(benchmark::State& state)
         for (int round = 0; round < ROTATION_STEPS; ++round)
             for (int index = 0; index < PROJECTION_COUNT; ++index) {
                 double start = cpu_nanoseconds();
-                project_all(index, round);
+                const ProjectedMap map = project_all(index, round);
                 const double pass = cpu_nanoseconds() - start;
-                benchmark::DoNotOptimize(projected_points[0]);
-                const int kept = projected_point_count > 0 ? projected_point_count : 1;
+                benchmark::DoNotOptimize(map.points[0]);
+                const int kept = map.point_count > 0 ? map.point_count : 1;
                 times[index].pass.push_back(pass);
                 times[index].ours.push_back(pass / kept);
                 if (!equivalents[index]) continue;
-                kept_points_as_lon_lat(round, source);
+                kept_points_as_lon_lat(map, round, source);
                 work = source;
                 start = cpu_nanoseconds();
                 proj_trans_array(equivalents[index], PJ_FWD, work.size(), work.data());
