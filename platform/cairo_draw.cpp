@@ -39,16 +39,6 @@ bool create_image_canvas(Canvas& canvas, cairo_format_t format, int width, int h
     return true;
 }
 
-bool create_svg_canvas(Canvas& canvas, const char* path, double width, double height)
-{
-    return start_canvas(canvas, cairo_svg_surface_create(path, width, height));
-}
-
-bool create_pdf_canvas(Canvas& canvas, const char* path, double width, double height)
-{
-    return start_canvas(canvas, cairo_pdf_surface_create(path, width, height));
-}
-
 bool create_svg_stream_canvas(Canvas& canvas, cairo_write_func_t write, void* closure, double width, double height)
 {
     return start_canvas(canvas, cairo_svg_surface_create_for_stream(write, closure, width, height));
@@ -69,13 +59,6 @@ bool close_canvas(Canvas& canvas)
     cairo_surface_destroy(canvas.surface);
     canvas = Canvas{};
     return ok;
-}
-
-bool write_canvas_png(Canvas& canvas, const char* path)
-{
-    if (!canvas.image.pixels) return false;
-    cairo_surface_mark_dirty(canvas.surface);
-    return cairo_surface_write_to_png(canvas.surface, path) == CAIRO_STATUS_SUCCESS;
 }
 
 bool write_canvas_png_stream(Canvas& canvas, cairo_write_func_t write, void* closure)

@@ -22,20 +22,17 @@ struct Canvas {
 // An image canvas of width x height pixels, cleared to black. CAIRO_FORMAT_RGB24 or
 // CAIRO_FORMAT_ARGB32 (drawing is opaque either way). False, and nothing to close, on failure.
 bool create_image_canvas(Canvas& canvas, cairo_format_t format, int width, int height);
-// Vector canvases writing to path, width x height points; the file is complete after close_canvas.
-bool create_svg_canvas(Canvas& canvas, const char* path, double width, double height);
-bool create_pdf_canvas(Canvas& canvas, const char* path, double width, double height);
+// Vector canvases of width x height points handing their bytes to write(closure, bytes, length);
+// the output is complete after close_canvas.
+bool create_svg_stream_canvas(Canvas& canvas, cairo_write_func_t write, void* closure, double width, double height);
+bool create_pdf_stream_canvas(Canvas& canvas, cairo_write_func_t write, void* closure, double width, double height);
 
 // Finishes the file of a vector canvas and releases the canvas; false if Cairo reported an error
 // at any point (the file is then incomplete or missing).
 bool close_canvas(Canvas& canvas);
 
-// Writes an image canvas as a PNG file; false on a vector canvas or a failed write.
-bool write_canvas_png(Canvas& canvas, const char* path);
-
-// The same three, handing the bytes to write(closure, bytes, length) instead of a file.
-bool create_svg_stream_canvas(Canvas& canvas, cairo_write_func_t write, void* closure, double width, double height);
-bool create_pdf_stream_canvas(Canvas& canvas, cairo_write_func_t write, void* closure, double width, double height);
+// Hands an image canvas as PNG bytes to write(closure, bytes, length); false on a vector canvas
+// or a failed write.
 bool write_canvas_png_stream(Canvas& canvas, cairo_write_func_t write, void* closure);
 
 // Direct access to the pixels of an image canvas (pixels null on a vector canvas). Drawing through

@@ -1,8 +1,6 @@
 // tests/platform_cairo_draw_test.cpp: the drawing contract on Cairo image canvases, then what
-// only the Cairo back end does: ARGB images, PNG files and the SVG and PDF recorders.
+// only the Cairo back end does: ARGB images, PNG output and the SVG and PDF recorders.
 #include <gtest/gtest.h>
-#include <cstdio>
-#include <fstream>
 #include <string>
 #include "platform/cairo_draw.h"
 
@@ -17,18 +15,16 @@ struct PixelCanvas {
     ~PixelCanvas() { close_canvas(canvas); }
 };
 
-std::string file_start(const std::string& path, size_t length)
+// Cairo's write callbacks: one collects the bytes in a string, one refuses every write.
+cairo_status_t append_bytes(void* closure, const unsigned char* bytes, unsigned int length)
 {
-    std::ifstream file(path, std::ios::binary);
-    std::string bytes(length, '\0');
-    file.read(&bytes[0], std::streamsize(length));
-    bytes.resize(size_t(file.gcount()));
-    return bytes;
+    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(bytes), length);
+    return CAIRO_STATUS_SUCCESS;
 }
 
-std::string temporary_path(const char* name)
+cairo_status_t refuse_bytes(void*, const unsigned char*, unsigned int)
 {
-    return ::testing::TempDir() + name;
+    return CAIRO_STATUS_WRITE_ERROR;
 }
 }
 
@@ -56,21 +52,20 @@ TEST(DrawEllipse, IsMirrorSymmetric)
         }
 }
 
-TEST(WriteCanvasPng, WritesAPngFile)
+TEST(WriteCanvasPngStream, WritesAPng)
 {
     PixelCanvas image(8, 8);
     fill_rect(image.canvas, DeviceRect{ 0, 0, 4, 4 }, RED);
-    const std::string path = temporary_path("orbily_canvas.png");
-    ASSERT_TRUE(write_canvas_png(image.canvas, path.c_str()));
-    EXPECT_EQ(file_start(path, 4), "\x89PNG");
-    std::remove(path.c_str());
+    std::string png;
+    ASSERT_TRUE(write_canvas_png_stream(image.canvas, append_bytes, &png));
+    EXPECT_EQ(png.substr(0, 4), "\x89PNG");
 }
 
-TEST(CreateSvgCanvas, RecordsTheCallsIntoAnSvgFile)
+TEST(CreateSvgStreamCanvas, RecordsTheCallsIntoAnSvg)
 {
     Canvas canvas{};
-    const std::string path = temporary_path("orbily_canvas.svg");
-    ASSERT_TRUE(create_svg_canvas(canvas, path.c_str(), 200, 100));
+    std::string svg;
+    ASSERT_TRUE(create_svg_stream_canvas(canvas, append_bytes, &svg, 200, 100));
     select_brush(canvas, RED);
     select_pen(canvas, BLUE);
     const DevicePoint triangle[] = { { 10, 10 }, { 190, 10 }, { 100, 90 } };
@@ -82,32 +77,30 @@ TEST(CreateSvgCanvas, RecordsTheCallsIntoAnSvgFile)
     path_bezier_to(canvas, DevicePoint{ 120, 30 }, DevicePoint{ 140, 70 }, DevicePoint{ 160, 50 });
     fill_path(canvas);
     EXPECT_EQ(read_pixel(canvas, 5, 5), NO_COLOUR);
-    EXPECT_FALSE(write_canvas_png(canvas, path.c_str()));
+    std::string png;
+    EXPECT_FALSE(write_canvas_png_stream(canvas, append_bytes, &png));
     ASSERT_TRUE(close_canvas(canvas));
-    const std::string svg = file_start(path, 100000);
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     EXPECT_NE(svg.find("rgb(100%,0%,0%)"), std::string::npos);   // the red brush
     EXPECT_NE(svg.find("rgb(0%,0%,100%)"), std::string::npos);   // the blue pen
     EXPECT_NE(svg.find("evenodd"), std::string::npos);
-    std::remove(path.c_str());
 }
 
-TEST(CreatePdfCanvas, RecordsTheCallsIntoAPdfFile)
+TEST(CreatePdfStreamCanvas, RecordsTheCallsIntoAPdf)
 {
     Canvas canvas{};
-    const std::string path = temporary_path("orbily_canvas.pdf");
-    ASSERT_TRUE(create_pdf_canvas(canvas, path.c_str(), 240, 160));
+    std::string pdf;
+    ASSERT_TRUE(create_pdf_stream_canvas(canvas, append_bytes, &pdf, 240, 160));
     select_brush(canvas, RED);
     const DevicePoint triangle[] = { { 10, 10 }, { 200, 10 }, { 100, 150 } };
     draw_polygon(canvas, triangle, 3);
     ASSERT_TRUE(close_canvas(canvas));
-    EXPECT_EQ(file_start(path, 5), "%PDF-");
-    std::remove(path.c_str());
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
 }
 
-TEST(CreateSvgCanvas, FailsForAnUnwritablePath)
+TEST(CreateSvgStreamCanvas, FailsWhenItsWritesFail)
 {
     Canvas canvas{};
-    const bool created = create_svg_canvas(canvas, "/nonexistent-directory/map.svg", 10, 10);
+    const bool created = create_svg_stream_canvas(canvas, refuse_bytes, nullptr, 10, 10);
     if (created) EXPECT_FALSE(close_canvas(canvas));   // Cairo may report the failure only at the end
 }
