@@ -111,8 +111,13 @@ OptionReading read_colouring_option(const Arguments& arguments, size_t& i, int a
     }
 }
 
-void apply_colouring_options(const ColouringOptions& options, MapColouring& colouring)
+void select_countries(const ColouringOptions& options, MapColouring& colouring)
 {
     for (int code = 0; code <= COUNTRY_COUNT; ++code) colouring.selected_countries[code] = options.selected[code];
+}
+
+void apply_colouring_options(const ColouringOptions& options, MapColouring& colouring)
+{
+    select_countries(options, colouring);
     colour_countries(options.choice, country_stats, colouring);
 }

@@ -71,7 +71,7 @@ bool apply_figure_options(const FigureOptions& figures, const ColouringOptions& 
     }
     static UserFigures user;
     if (!read_user_figures(figures.data, user, error)) return false;
-    for (int code = 0; code <= COUNTRY_COUNT; ++code) colouring.selected_countries[code] = options.selected[code];
+    select_countries(options, colouring);
     compute_statistic_of(country_stats, user.figures, user.divided ? user.divisors : nullptr, options.choice.mode,
                          colouring.ranking);
     build_colour_tables(options.choice.scheme, country_stats, colouring);
