@@ -2,20 +2,12 @@
 // statistic options, and the colouring they give.
 #include "tools/render/figure_options.h"
 #include <algorithm>
-#include "tools/render/text_encoding.h"
 
 namespace {
 
 bool given(const Arguments& arguments, const char* option)
 {
     return std::find(arguments.begin(), arguments.end(), option) != arguments.end();
-}
-
-std::string statistic_title(int item)
-{
-    std::string title;
-    append_utf8_from_cp1252(title, stat_columns[FIRST_VALUE_COLUMN + item - 1].title);
-    return title;
 }
 
 }  // namespace
