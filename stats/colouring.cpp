@@ -15,7 +15,7 @@ static void colour_by_country(int scheme, const CountryStats* stats, MapColourin
 {
     for (int code = 1; code <= COUNTRY_COUNT; ++code) {
         const CountryStats& country = stats[code - 1];
-        ColourPair& pair = colouring.countries.pairs[code];
+        ColourPair& pair = colouring.countries[code];
         if (scheme == SCHEME_POLITICAL) {
             pair = political_colours(country.political_class);
         } else if (has_several_zones(code)) {
@@ -33,7 +33,7 @@ static void colour_by_statistic(int scheme, const CountryStats* stats, MapColour
     const ColourPair no_value = scheme == SCHEME_GREY_SCALE ? GREY_SCALE_NO_VALUE_COLOURS : NO_VALUE_COLOURS;
     for (int code = 1; code <= COUNTRY_COUNT; ++code) {
         const CountryStats& country = stats[code - 1];
-        colouring.countries.pairs[code] = country.rank == 0 ? no_value : statistic_colours(scheme, country.shade);
+        colouring.countries[code] = country.rank == 0 ? no_value : statistic_colours(scheme, country.shade);
     }
 }
 
@@ -45,7 +45,7 @@ void colour_countries(const ColouringChoice& choice, CountryStats* stats, MapCol
 
 void build_colour_tables(int scheme, const CountryStats* stats, MapColouring& colouring)
 {
-    ColourPair& sea = colouring.countries.pairs[0];
+    ColourPair& sea = colouring.countries[0];
     sea = ColourPair{PLAIN_SEA_COLOUR, PLAIN_SEA_COLOUR};
     if (scheme == SCHEME_TIME_ZONE) {
         fill_zone_palette(colouring.zones);
@@ -59,13 +59,13 @@ Colour country_colour(const MapColouring& colouring, const PolygonEntry* polygon
                       int band)
 {
     if (polygon == 0) {
-        const Colour sea = colouring.countries.pairs[0].normal;
+        const Colour sea = colouring.countries[0].normal;
         return sea != BY_TIME_ZONE ? sea : colouring.zones.colours[zone_of_piece(sector, 0, band)][ZONE_SEA];
     }
     const int code = polygons[polygon].country;
     const int country = country_of(code);
     const int slot = colouring.selected_countries[country] ? ZONE_SELECTED_LAND : ZONE_LAND;
-    const ColourPair& pair = colouring.countries.pairs[country];
+    const ColourPair& pair = colouring.countries[country];
     const Colour colour = slot == ZONE_SELECTED_LAND ? pair.selected : pair.normal;
     // the region's own code decides its zone: Alaska is not Washington
     return colour != BY_TIME_ZONE ? colour : colouring.zones.colours[zone_of_piece(sector, code, band)][slot];

@@ -30,15 +30,11 @@ struct ListEnabling {
 };
 ListEnabling enabled_lists(const ColouringChoice& choice);
 
-// A pair per country code 1..214; pair 0 is the sea, whose normal colour alone is used.
-// A colour may be BY_TIME_ZONE.
-struct CountryColours {
-    ColourPair pairs[COUNTRY_COUNT + 1];
-};
-
 // Everything the map's colour function reads, and the ranking it was built from.
 struct MapColouring {
-    CountryColours countries;
+    // A pair per country code 1..214; pair 0 is the sea, whose normal colour alone is used.
+    // A colour may be BY_TIME_ZONE.
+    ColourPair countries[COUNTRY_COUNT + 1];
     ZonePalette zones;                               // filled whenever "Time Zone" is chosen
     uint8_t selected_countries[COUNTRY_COUNT + 1];   // 1 while the code's datasheet row is selected
     DescendingValues ranking;                        // the present values of the last computation

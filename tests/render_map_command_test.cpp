@@ -110,7 +110,7 @@ TEST(RunMapCommand, ColouringOptionsColourAsTheWindowsLists)
     const std::string path = testing::TempDir() + "map_colours.png";
     for (const Case& c : cases) {
         colour_countries(c.choice, country_stats, expected);
-        const ColourPair& pair = expected.countries.pairs[FRANCE];
+        const ColourPair& pair = expected.countries[FRANCE];
         ASSERT_EQ(run_render("map " + path + " " + c.options).status, 0) << c.options;
         const Png png(path);
         ASSERT_TRUE(png.ok());

@@ -138,8 +138,8 @@ TEST(ReadUserFigures, OwnExportColoursAsTheStatisticDoes)
             build_colour_tables(scheme, country_stats, got);
             ASSERT_EQ(got.ranking.count, expected.ranking.count) << title << ", request " << r;
             for (int code = 1; code <= COUNTRY_COUNT; ++code) {
-                EXPECT_EQ(got.countries.pairs[code].normal, expected.countries.pairs[code].normal) << title << ", " << code;
-                EXPECT_EQ(got.countries.pairs[code].selected, expected.countries.pairs[code].selected) << title;
+                EXPECT_EQ(got.countries[code].normal, expected.countries[code].normal) << title << ", " << code;
+                EXPECT_EQ(got.countries[code].selected, expected.countries[code].selected) << title;
             }
         }
     }

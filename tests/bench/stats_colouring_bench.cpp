@@ -18,7 +18,7 @@ void BM_ColourCountriesWithDivisor(benchmark::State& state)
     const ColouringChoice choice = {SCHEME_SPECTRUM, int(state.range(0)), 14 - 13, 41 - 13};
     for (auto _ : state) {
         colour_countries(choice, country_stats, colouring);
-        benchmark::DoNotOptimize(colouring.countries.pairs[1]);
+        benchmark::DoNotOptimize(colouring.countries[1]);
     }
 }
 BENCHMARK(BM_ColourCountriesWithDivisor)->DenseRange(SHADE_STANDARD, SHADE_RANKED);
@@ -29,7 +29,7 @@ void BM_ColourCountriesByTimeZone(benchmark::State& state)
     const ColouringChoice choice = {SCHEME_TIME_ZONE, SHADE_STANDARD, 0, 0};
     for (auto _ : state) {
         colour_countries(choice, country_stats, colouring);
-        benchmark::DoNotOptimize(colouring.countries.pairs[1]);
+        benchmark::DoNotOptimize(colouring.countries[1]);
     }
 }
 BENCHMARK(BM_ColourCountriesByTimeZone);

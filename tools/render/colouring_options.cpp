@@ -37,16 +37,20 @@ std::string choices_of(const char* list)
 
 }  // namespace
 
+std::string statistic_title(int item)
+{
+    std::string title;
+    append_utf8_from_cp1252(title, stat_columns[FIRST_VALUE_COLUMN + item - 1].title);
+    return title;
+}
+
 int statistic_item_of(const std::string& text)
 {
     int column = 0;
     if (parse_whole_number(text, FIRST_VALUE_COLUMN, STAT_COLUMN_COUNT - 1, column))
         return column - FIRST_VALUE_COLUMN + 1;
-    for (column = FIRST_VALUE_COLUMN; column < STAT_COLUMN_COUNT; ++column) {
-        std::string utf8;
-        append_utf8_from_cp1252(utf8, stat_columns[column].title);
-        if (text == utf8 || text == stat_columns[column].title) return column - FIRST_VALUE_COLUMN + 1;
-    }
+    for (int item = 1; item <= VALUE_COLUMN_COUNT; ++item)
+        if (text == statistic_title(item) || text == stat_columns[FIRST_VALUE_COLUMN + item - 1].title) return item;
     return 0;
 }
 
@@ -111,8 +115,13 @@ OptionReading read_colouring_option(const Arguments& arguments, size_t& i, int a
     }
 }
 
-void apply_colouring_options(const ColouringOptions& options, MapColouring& colouring)
+void select_countries(const ColouringOptions& options, MapColouring& colouring)
 {
     for (int code = 0; code <= COUNTRY_COUNT; ++code) colouring.selected_countries[code] = options.selected[code];
+}
+
+void apply_colouring_options(const ColouringOptions& options, MapColouring& colouring)
+{
+    select_countries(options, colouring);
     colour_countries(options.choice, country_stats, colouring);
 }

@@ -30,5 +30,11 @@ OptionReading read_colouring_option(const Arguments& arguments, size_t& i, int a
 // UTF-8 as a terminal types it or in the program's code page; 0 if none.
 int statistic_item_of(const std::string& text);
 
+// The title of list item 1..94 in UTF-8.
+std::string statistic_title(int item);
+
+// The datasheet's selection of --select: the countries drawn in their selected colours.
+void select_countries(const ColouringOptions& options, MapColouring& colouring);
+
 // The colouring of the options over the loaded statistics, as the window computes it.
 void apply_colouring_options(const ColouringOptions& options, MapColouring& colouring);

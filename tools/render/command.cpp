@@ -32,11 +32,15 @@ void append_format(std::string& output, const char* format, ...)
     output.append(long_line, 0, length);
 }
 
+std::string not_taken(const std::string& argument, const char* command)
+{
+    return (argument[0] == '-' ? "unknown option \"" : "unexpected argument \"") + argument + "\" for " + command;
+}
+
 bool expect_no_arguments(const char* command, const Arguments& arguments, std::string& error)
 {
     if (arguments.empty()) return true;
-    const std::string& first = arguments.front();
-    error = (first[0] == '-' ? "unknown option \"" : "unexpected argument \"") + first + "\" for " + command;
+    error = not_taken(arguments.front(), command);
     return false;
 }
 

@@ -31,5 +31,8 @@ bool parse_whole_number(const std::string& text, long low, long high, int& value
 bool read_option_number(const Arguments& arguments, size_t& i, long low, long high, int& value,
                         std::string& error);
 
+// The message for an argument a subcommand does not take: an unknown option, or one word too many.
+std::string not_taken(const std::string& argument, const char* command);
+
 // False, with the message, when a subcommand got any argument; for those that take none.
 bool expect_no_arguments(const char* command, const Arguments& arguments, std::string& error);

@@ -9,8 +9,6 @@
 #include "stats/record_decoder.h"
 #include "stats/record_layout.h"
 
-const int COLUMN_ISO_ALPHA2 = FIRST_CODE_COLUMN;   // "ISO/2"
-
 // Whether the embedded record of country 1..214 names iso (two upper-case letters).
 static bool has_iso_code(int code, const char* iso)
 {

@@ -13,9 +13,6 @@ namespace {
 // The base letter of U+00C0..U+00FF in lower case; '?' keeps the character as it is.
 const char LATIN1_BASE_LETTERS[] = "aaaaaa?ceeeeiiiidnooooo?ouuuuy??aaaaaa?ceeeeiiiidnooooo?ouuuuy?y";
 
-const int COLUMN_ISO_ALPHA2 = FIRST_CODE_COLUMN;
-const int COLUMN_ISO_ALPHA3 = FIRST_CODE_COLUMN + 1;
-
 bool is_space(const std::string& text, size_t i, size_t& length)
 {
     length = text[i] == ' ' || text[i] == '\t' ? 1 : text.compare(i, 2, "\xC2\xA0") == 0 ? 2 : 0;

@@ -2,20 +2,12 @@
 // statistic options, and the colouring they give.
 #include "tools/render/figure_options.h"
 #include <algorithm>
-#include "tools/render/text_encoding.h"
 
 namespace {
 
 bool given(const Arguments& arguments, const char* option)
 {
     return std::find(arguments.begin(), arguments.end(), option) != arguments.end();
-}
-
-std::string statistic_title(int item)
-{
-    std::string title;
-    append_utf8_from_cp1252(title, stat_columns[FIRST_VALUE_COLUMN + item - 1].title);
-    return title;
 }
 
 }  // namespace
@@ -71,7 +63,7 @@ bool apply_figure_options(const FigureOptions& figures, const ColouringOptions& 
     }
     static UserFigures user;
     if (!read_user_figures(figures.data, user, error)) return false;
-    for (int code = 0; code <= COUNTRY_COUNT; ++code) colouring.selected_countries[code] = options.selected[code];
+    select_countries(options, colouring);
     compute_statistic_of(country_stats, user.figures, user.divided ? user.divisors : nullptr, options.choice.mode,
                          colouring.ranking);
     build_colour_tables(options.choice.scheme, country_stats, colouring);

@@ -64,9 +64,8 @@ bool read_request(const Arguments& a, MapRequest& r, std::string& error)
         else if (word == "--height") ok = read_option_number(a, i, 1, LARGEST_PICTURE_SIDE, r.height, error);
         else if (word == "--boundaries") r.boundaries = true;
         else if (word == "--view") ok = read_view(a, i, r.view, error);
-        else if (word[0] == '-') return error = "unknown option \"" + word + "\" for map", false;
-        else if (r.path.empty()) r.path = word;
-        else return error = "unexpected argument \"" + word + "\" for map", false;
+        else if (word[0] != '-' && r.path.empty()) r.path = word;
+        else return error = not_taken(word, "map"), false;
         if (!ok) return false;
     }
     if (r.path.empty()) return error = "map needs an output file (.png, .svg or .pdf)", false;

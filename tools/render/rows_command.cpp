@@ -17,11 +17,7 @@ bool run_rows(const Arguments& arguments, std::string& output, std::string& erro
             read_colouring_option(arguments, i, OPTION_STATISTIC | OPTION_DIVISOR | OPTION_MODE, options, error);
         if (reading == OPTION_BAD) return false;
         if (reading == OPTION_READ) continue;
-        if (arguments[i] != "--sort") {
-            error = (arguments[i][0] == '-' ? "unknown option \"" : "unexpected argument \"") + arguments[i] +
-                    "\" for rows";
-            return false;
-        }
+        if (arguments[i] != "--sort") return error = not_taken(arguments[i], "rows"), false;
         const std::string& text = i + 1 < arguments.size() ? arguments[++i] : std::string();
         if (!parse_whole_number(text, 1 - STAT_COLUMN_COUNT, STAT_COLUMN_COUNT - 1, key) || key == 0) {
             error = "--sort must be a column 1..107, or -107..-1 for descending, not \"" + text + "\"";

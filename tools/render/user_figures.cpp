@@ -112,8 +112,7 @@ bool add_divisor(const std::string& path, const CsvTable& table, const std::stri
         return false;
     }
     for (int i = 0; i < COUNTRY_COUNT; ++i) figures.divisors[i] = country_stats[i].values[item - 1];
-    figures.title += " / ";
-    append_utf8_from_cp1252(figures.title, stat_columns[FIRST_VALUE_COLUMN + item - 1].title);
+    figures.title += " / " + statistic_title(item);
     return true;
 }
 
